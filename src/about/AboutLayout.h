@@ -1,0 +1,19 @@
+#pragma once
+// The About window frmAbout as data.
+#include <span>
+#include <string_view>
+
+#include "app/Layout.h"
+
+namespace helmsway {
+
+inline constexpr std::string_view kAboutCaption = "About Helmsway";
+inline constexpr TwipsRect kAboutClientArea{0, 0, 4575, 3690};
+inline constexpr Rgb kAboutBackground = kBlack;
+
+// Controls in tab order; cmdOK, the first, has the focus when the window opens and is both
+// its default and its cancel button. Line1 is 2 pixels (30 twips) thick and runs past the
+// client area's right edge, which cuts it off there.
+std::span<const ControlLayout> aboutWindowControls();
+
+}  // namespace helmsway

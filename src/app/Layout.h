@@ -1,0 +1,67 @@
+#pragma once
+// The vocabulary of the layout tables: what a shell needs to build a window by walking them.
+#include <cstdint>
+#include <string_view>
+
+#include "app/Controls.h"
+
+namespace helmsway {
+
+enum class ControlKind { PictureElement, PushButton, Frame, Label, Line };
+
+struct Rgb {
+    std::uint8_t red, green, blue;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+
+// A rectangle in twips (1440 to the inch, 15 to a pixel at 96 dpi), relative to the client
+// area, or to the parent frame for the frame's own controls.
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+struct PixelSize {
+    int width, height;
+};
+
+struct Font {
+    std::string_view face;  // empty: the platform's standard dialog font
+    double points = 0;      // 0: the standard size
+};
+
+struct ControlLayout {
+    Control name;
+    std::int16_t index;  // kNoIndex for a single control
+    ControlKind kind;
+    TwipsRect place;
+    std::string_view caption;  // push buttons, frames and labels
+    std::string_view bitmap;   // picture elements: the laid-out bitmap's asset name
+    PixelSize bitmapSize;      // of that bitmap; it is shown unscaled and cut off at the edge
+    Control parent;            // Frame1 for the controls inside it; else the control itself
+    int tabIndex;              // keyboard order among the controls that take the focus; -1 none
+    Rgb foreground;
+    Rgb background;
+    Font font;
+
+    ControlId id() const { return {name, index}; }
+    bool insideFrame() const { return parent != name; }
+};
+
+struct MenuLayout {
+    Menu name;
+    std::int16_t index;  // kNoIndex for the separators that have none
+    std::string_view caption;  // "-" makes a separator
+    bool checked;              // as laid out, before start-up
+    Menu menu;                 // the menu title this item belongs to; itself for a title
+
+    bool isTitle() const { return menu == name; }
+    bool isSeparator() const { return caption == "-"; }
+};
+
+// Twips to pixels at a screen's dots per inch, rounded to the nearest pixel.
+constexpr int twipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+
+}  // namespace helmsway

@@ -1,0 +1,73 @@
+#pragma once
+// The main window's behaviour: the helm state and every handler, named as the controls they
+// serve. The handlers are defined beside the subsystem they belong to (relay/, helm/,
+// navigation/, app/); a shell forwards events through click(), menuClick() and Timer1_Timer().
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/Controls.h"
+#include "app/Desktop.h"
+
+namespace helmsway {
+
+class frmHelmsway {
+public:
+    explicit frmHelmsway(Desktop& desktop) : desktop_(desktop) {}
+
+    // Helm state. Its start values are set by Form_Load, not here, so a window that was
+    // never loaded is visibly unlike a started one in the tests.
+    std::int16_t intSpeed = 0;
+    std::int16_t intAnchor = 0;
+    std::int16_t intPillar = 0;
+    std::int16_t intFacing = 0;
+    std::string strCommand;
+
+    void Form_Load();
+
+    // Event entry points for the shells, dispatching by name and index to the handlers below.
+    void click(ControlId control);
+    void menuClick(Menu item);
+    void Timer1_Timer();
+
+    // Command relay.
+    bool RelayCommand(std::string_view phrase);
+
+    // Helm.
+    void cmdDirection_Click(std::int16_t index);
+    void cmdSpeed_Click(std::int16_t index);
+    void BlueGem_Click(std::int16_t index);
+    void cmdTurnLeft_Click();
+    void cmdTurnRght_Click();
+    void cmdTurnArnd_Click();
+    void cmdStop_Click();
+    void cmdAnchor_Click();
+    void cmdPillar_Click();
+
+    // Map navigation.
+    void cmdNavigate_Click(std::int16_t index);
+    void cmdStart_Click();
+    void cmdNav_Click();
+    void cmdContinue_Click();
+
+    // Menus. Each item is a one-element array whose index the handler ignores.
+    void mnuOnTop_Click();
+    void mnuName_Click();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+    void mnuSimple_Click();
+    void mnuAdvanced_Click();
+
+private:
+    bool ResetDiagonals();
+    // Shows the diagonal of `facing` (1 to 4) active and the other three inactive; all four
+    // inactive for 0. Stops at the first picture that fails to load.
+    bool showFacingOnPad(std::int16_t facing);
+    void turn(std::string_view phrase, int quarterTurnsClockwise);
+    void navigate(std::string_view phrase);
+    void relayToggle(std::int16_t& flag, std::string_view whenSet, std::string_view whenClear);
+
+    Desktop& desktop_;
+};
+
+}  // namespace helmsway

@@ -1,0 +1,18 @@
+#pragma once
+// The direction pad's translation from screen direction to bow-relative direction, and the
+// phrase the game understands for each direction and speed mode.
+#include <cstdint>
+#include <string_view>
+
+namespace helmsway {
+
+// Clockwise from the bow.
+enum class Bearing { Forward, ForwardRight, Right, BackRight, Back, BackLeft, Left, ForwardLeft };
+
+// Pad element 0 to 7 (clockwise from the upper left) read with facing 0 to 4.
+Bearing padBearing(std::int16_t element, std::int16_t facing);
+
+// The phrase for a pad element at a facing and speed mode 1 to 3.
+std::string_view padPhrase(std::int16_t element, std::int16_t facing, std::int16_t speed);
+
+}  // namespace helmsway

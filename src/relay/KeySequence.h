@@ -1,0 +1,18 @@
+#pragma once
+// What a keystroke text means once parsed: the keys to press, one after another. Shells type
+// this, never the text itself, so the notation is known in one place only.
+#include <vector>
+
+namespace helmsway {
+
+enum class NamedKey { None, Enter, Tab, Escape, Backspace };
+
+struct KeyAction {
+    NamedKey key = NamedKey::None;  // None: type `character`
+    char32_t character = 0;
+    friend bool operator==(const KeyAction&, const KeyAction&) = default;
+};
+
+using KeySequence = std::vector<KeyAction>;
+
+}  // namespace helmsway

@@ -1,0 +1,21 @@
+// The command relay: one pending keystroke text, typed by Timer1's tick 300 ms after the
+// click so that the game window has become active by then.
+#include "app/frmHelmsway.h"
+#include "relay/KeystrokeNotation.h"
+
+namespace helmsway {
+
+bool frmHelmsway::RelayCommand(std::string_view phrase) {
+    strCommand = std::string(phrase) + "{ENTER}";
+    desktop_.setTimerEnabled(true);
+    return desktop_.activateGameWindow();
+}
+
+void frmHelmsway::Timer1_Timer() {
+    // A text the notation rejects is dropped whole: half a command typed into the game is
+    // worse than none. strCommand stays as it is either way.
+    if (const auto keys = parseKeystrokeText(strCommand + "{ENTER}")) desktop_.sendKeys(*keys);
+    desktop_.setTimerEnabled(false);
+}
+
+}  // namespace helmsway

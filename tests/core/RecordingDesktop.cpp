@@ -1,0 +1,96 @@
+#include "RecordingDesktop.h"
+
+#include "relay/KeystrokeNotation.h"
+
+namespace helmsway::testing {
+
+std::string describe(ControlId id) {
+    static const std::map<Control, std::string> names{
+        {Control::cmdDirection, "cmdDirection"}, {Control::cmdSpeed, "cmdSpeed"},
+        {Control::BlueGem, "BlueGem"}};
+    const auto it = names.find(id.name);
+    return (it == names.end() ? "control" : it->second) + "(" + std::to_string(id.index) + ")";
+}
+
+std::string describe(Menu item) {
+    switch (item) {
+    case Menu::mnuOnTop: return "mnuOnTop";
+    case Menu::mnuSimple: return "mnuSimple";
+    case Menu::mnuAdvanced: return "mnuAdvanced";
+    default: return "menu";
+    }
+}
+
+// Characters as themselves, named keys as symbols no phrase holds: "Stop⏎⏎".
+std::string describe(const KeySequence& keys) {
+    std::string out;
+    for (const KeyAction& key : keys) {
+        switch (key.key) {
+        case NamedKey::None: out += encodeUtf8(std::u32string(1, key.character)); break;
+        case NamedKey::Enter: out += "⏎"; break;
+        case NamedKey::Tab: out += "⇥"; break;
+        case NamedKey::Escape: out += "⎋"; break;
+        case NamedKey::Backspace: out += "⌫"; break;
+        }
+    }
+    return out;
+}
+
+bool RecordingDesktop::showPicture(ControlId element, std::string_view file) {
+    calls.push_back("picture " + describe(element) + " " + std::string(file));
+    if (missingFiles.contains(std::string(file))) return false;
+    if (element.name == Control::cmdDirection) shownOnDiagonal[element.index] = file;
+    if (element.name == Control::cmdSpeed) shownOnSpeed[element.index] = file;
+    return true;
+}
+
+bool RecordingDesktop::isChecked(Menu item) const {
+    const auto it = checks.find(item);
+    return it != checks.end() && it->second;
+}
+
+void RecordingDesktop::setChecked(Menu item, bool checked) {
+    calls.push_back("check " + describe(item) + (checked ? " on" : " off"));
+    checks[item] = checked;
+}
+
+void RecordingDesktop::setOuterHeight(int twips) {
+    calls.push_back("height " + std::to_string(twips));
+    outerHeight = twips;
+}
+
+void RecordingDesktop::setTopmost(bool on) {
+    calls.push_back(on ? "topmost on" : "topmost off");
+    topmost = on;
+}
+
+std::string RecordingDesktop::inputBox(std::string_view prompt, std::string_view title) {
+    calls.push_back("input " + std::string(prompt) + " | " + std::string(title));
+    return inputAnswer;
+}
+
+void RecordingDesktop::showAbout() { calls.emplace_back("about"); }
+void RecordingDesktop::closeMainWindow() { calls.emplace_back("close"); }
+
+void RecordingDesktop::setTimerEnabled(bool enabled) {
+    calls.push_back(enabled ? "timer on" : "timer off");
+    timerEnabled = enabled;
+}
+
+bool RecordingDesktop::activateGameWindow() {
+    calls.emplace_back("activate");
+    return gameWindowPresent;
+}
+
+void RecordingDesktop::sendKeys(const KeySequence& keys) {
+    calls.push_back("keys " + describe(keys));
+    typed.push_back(describe(keys));
+}
+
+std::vector<std::string> RecordingDesktop::take() {
+    std::vector<std::string> out;
+    out.swap(calls);
+    return out;
+}
+
+}  // namespace helmsway::testing

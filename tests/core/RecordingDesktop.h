@@ -1,0 +1,50 @@
+#pragma once
+// A Desktop that records every call as one line of text, so a test can compare the exact
+// order of a handler's steps, and that can be told to fail where a real desktop might.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/Desktop.h"
+
+namespace helmsway::testing {
+
+std::string describe(ControlId id);
+std::string describe(Menu item);
+std::string describe(const KeySequence& keys);
+
+class RecordingDesktop : public Desktop {
+public:
+    // What the desktop is like.
+    std::set<std::string> missingFiles;
+    bool gameWindowPresent = true;
+    std::string inputAnswer;
+    std::map<Menu, bool> checks{{Menu::mnuSimple, true}};
+
+    // What happened, in order.
+    std::vector<std::string> calls;
+    std::map<int, std::string> shownOnDiagonal;  // pad element -> file now shown
+    std::map<int, std::string> shownOnSpeed;     // speed element -> file now shown
+    std::vector<std::string> typed;              // each sendKeys as readable text
+    bool timerEnabled = false;
+    bool topmost = false;
+    int outerHeight = 0;
+
+    bool showPicture(ControlId element, std::string_view file) override;
+    bool isChecked(Menu item) const override;
+    void setChecked(Menu item, bool checked) override;
+    void setOuterHeight(int twips) override;
+    void setTopmost(bool on) override;
+    std::string inputBox(std::string_view prompt, std::string_view title) override;
+    void showAbout() override;
+    void closeMainWindow() override;
+    void setTimerEnabled(bool enabled) override;
+    bool activateGameWindow() override;
+    void sendKeys(const KeySequence& keys) override;
+
+    // The calls since the last take.
+    std::vector<std::string> take();
+};
+
+}  // namespace helmsway::testing
