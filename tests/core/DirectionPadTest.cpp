@@ -60,8 +60,7 @@ TEST(DirectionPad, EveryElementFacingAndSpeedRelaysItsPhraseThroughTheHandler) {
                              std::to_string(facing) + " speed " + std::to_string(speed));
                 EXPECT_EQ(form.strCommand, phrase + "{ENTER}");
                 // Relay only: no picture, no helm field changes.
-                EXPECT_EQ(desktop.take(),
-                          (std::vector<std::string>{"timer on", "activate"}));
+                EXPECT_EQ(desktop.take(), (std::vector<std::string>{"timer on", "activate"}));
                 EXPECT_EQ(form.intFacing, facing);
                 EXPECT_EQ(form.intSpeed, speed);
                 form.Timer1_Timer();

@@ -107,11 +107,14 @@ TEST(HelmModel, RandomSessionsMatchTheModelAfterEveryStep) {
             case 9: {
                 const std::int16_t n = pick(1, 12);
                 const std::array<std::pair<Control, const char*>, 3> fixed{
-                    {{Control::cmdStart, "Start"}, {Control::cmdNav, "Nav"},
+                    {{Control::cmdStart, "Start"},
+                     {Control::cmdNav, "Nav"},
                      {Control::cmdContinue, "Continue"}}};
                 what = "map";
-                if (n <= 9) form.click({Control::cmdNavigate, n});
-                else form.click({fixed[n - 10].first});
+                if (n <= 9)
+                    form.click({Control::cmdNavigate, n});
+                else
+                    form.click({fixed[n - 10].first});
                 model.facing = 0;
                 if (model.relay(n <= 9 ? "Goto " + std::to_string(n) : fixed[n - 10].second, game))
                     model.markedDiagonal = 0;

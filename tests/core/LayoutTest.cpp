@@ -20,11 +20,11 @@ TEST(MainWindowLayout, FrameButtonsSitAtTheirAbsolutePlacesWithTheirCaptions) {
         int left, top;
     };
     const std::vector<Expected> expected{
-        {{Control::cmdNavigate, 1}, "1", 420, 3120}, {{Control::cmdNavigate, 2}, "2", 780, 3120},
-        {{Control::cmdNavigate, 3}, "3", 1140, 3120}, {{Control::cmdNavigate, 4}, "4", 420, 3480},
-        {{Control::cmdNavigate, 5}, "5", 780, 3480}, {{Control::cmdNavigate, 6}, "6", 1140, 3480},
-        {{Control::cmdNavigate, 7}, "7", 420, 3840}, {{Control::cmdNavigate, 8}, "8", 780, 3840},
-        {{Control::cmdNavigate, 9}, "9", 1140, 3840}, {{Control::cmdStart}, "Start", 1500, 3120},
+        {{Control::cmdNavigate, 1}, "1", 420, 3120},   {{Control::cmdNavigate, 2}, "2", 780, 3120},
+        {{Control::cmdNavigate, 3}, "3", 1140, 3120},  {{Control::cmdNavigate, 4}, "4", 420, 3480},
+        {{Control::cmdNavigate, 5}, "5", 780, 3480},   {{Control::cmdNavigate, 6}, "6", 1140, 3480},
+        {{Control::cmdNavigate, 7}, "7", 420, 3840},   {{Control::cmdNavigate, 8}, "8", 780, 3840},
+        {{Control::cmdNavigate, 9}, "9", 1140, 3840},  {{Control::cmdStart}, "Start", 1500, 3120},
         {{Control::cmdContinue}, "Cont.", 1500, 3480}, {{Control::cmdNav}, "Nav", 1500, 3840},
     };
     for (const Expected& e : expected) {
@@ -61,14 +61,20 @@ TEST(MainWindowLayout, SimpleShowsTheWholeHelmAndNoneOfTheFrameAdvancedShowsBoth
 TEST(MainWindowLayout, TabOrderRunsFromTheFrameToTheLastGem) {
     std::map<int, std::string> order;
     const auto name = [](const ControlLayout& c) {
-        static const std::map<Control, std::string> names{
-            {Control::Frame1, "Frame1"}, {Control::cmdStart, "cmdStart"},
-            {Control::cmdNav, "cmdNav"}, {Control::cmdContinue, "cmdContinue"},
-            {Control::cmdNavigate, "cmdNavigate"}, {Control::cmdTurnLeft, "cmdTurnLeft"},
-            {Control::cmdTurnRght, "cmdTurnRght"}, {Control::cmdTurnArnd, "cmdTurnArnd"},
-            {Control::cmdAnchor, "cmdAnchor"}, {Control::cmdPillar, "cmdPillar"},
-            {Control::cmdDirection, "cmdDirection"}, {Control::cmdStop, "cmdStop"},
-            {Control::BlueGem, "BlueGem"}, {Control::cmdSpeed, "cmdSpeed"}};
+        static const std::map<Control, std::string> names{{Control::Frame1, "Frame1"},
+                                                          {Control::cmdStart, "cmdStart"},
+                                                          {Control::cmdNav, "cmdNav"},
+                                                          {Control::cmdContinue, "cmdContinue"},
+                                                          {Control::cmdNavigate, "cmdNavigate"},
+                                                          {Control::cmdTurnLeft, "cmdTurnLeft"},
+                                                          {Control::cmdTurnRght, "cmdTurnRght"},
+                                                          {Control::cmdTurnArnd, "cmdTurnArnd"},
+                                                          {Control::cmdAnchor, "cmdAnchor"},
+                                                          {Control::cmdPillar, "cmdPillar"},
+                                                          {Control::cmdDirection, "cmdDirection"},
+                                                          {Control::cmdStop, "cmdStop"},
+                                                          {Control::BlueGem, "BlueGem"},
+                                                          {Control::cmdSpeed, "cmdSpeed"}};
         return names.at(c.name) + (c.index == kNoIndex ? "" : std::to_string(c.index));
     };
     for (const ControlLayout& control : mainWindowControls())

@@ -115,7 +115,8 @@ TEST(Turning, AFacingTurnsAndMovesTheMarkBeforeThePhraseIsRelayed) {
 
 TEST(Turning, WithoutAFacingOnlyThePhraseIsRelayed) {
     for (const TurnRow& row : kTurns)
-        for (const std::int16_t facing : {std::int16_t{0}, std::int16_t{-1}, std::int16_t{5}, std::int16_t{32767}}) {
+        for (const std::int16_t facing :
+             {std::int16_t{0}, std::int16_t{-1}, std::int16_t{5}, std::int16_t{32767}}) {
             Started s;
             s.form.intFacing = facing;
             s.form.click({row.button});
@@ -167,7 +168,8 @@ TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
             s.desktop.take();
             s.form.cmdNavigate_Click(3);
             EXPECT_EQ(s.form.intFacing, 0);
-            Files tried(kAllInactive.begin(), kAllInactive.begin() + static_cast<long>(failing) + 1);
+            Files tried(kAllInactive.begin(),
+                        kAllInactive.begin() + static_cast<long>(failing) + 1);
             EXPECT_EQ(s.desktop.take(), concat({"timer on", "activate"}, diagonalLoads(tried)));
             EXPECT_EQ(s.form.strCommand, "Goto 3{ENTER}");
         }

@@ -5,9 +5,9 @@
 namespace helmsway::testing {
 
 std::string describe(ControlId id) {
-    static const std::map<Control, std::string> names{
-        {Control::cmdDirection, "cmdDirection"}, {Control::cmdSpeed, "cmdSpeed"},
-        {Control::BlueGem, "BlueGem"}};
+    static const std::map<Control, std::string> names{{Control::cmdDirection, "cmdDirection"},
+                                                      {Control::cmdSpeed, "cmdSpeed"},
+                                                      {Control::BlueGem, "BlueGem"}};
     const auto it = names.find(id.name);
     return (it == names.end() ? "control" : it->second) + "(" + std::to_string(id.index) + ")";
 }

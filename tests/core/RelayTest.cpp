@@ -25,10 +25,22 @@ const std::vector<Command>& commands() {
         {"stop", [](frmHelmsway& f) { f.click({Control::cmdStop}); }, "Stop"},
         {"anchor", [](frmHelmsway& f) { f.click({Control::cmdAnchor}); }, "Raise Anchor"},
         {"pillar", [](frmHelmsway& f) { f.click({Control::cmdPillar}); }, "Doracron"},
-        {"pad", [](frmHelmsway& f) { f.click({Control::cmdDirection, 1}); }, "Forward"},
+        {"pad",
+         [](frmHelmsway& f) {
+             f.click({Control::cmdDirection, 1});
+         },
+         "Forward"},
         {"turn", [](frmHelmsway& f) { f.click({Control::cmdTurnArnd}); }, "Turn Around"},
-        {"goto 3", [](frmHelmsway& f) { f.click({Control::cmdNavigate, 3}); }, "Goto 3"},
-        {"goto 9", [](frmHelmsway& f) { f.click({Control::cmdNavigate, 9}); }, "Goto 9"},
+        {"goto 3",
+         [](frmHelmsway& f) {
+             f.click({Control::cmdNavigate, 3});
+         },
+         "Goto 3"},
+        {"goto 9",
+         [](frmHelmsway& f) {
+             f.click({Control::cmdNavigate, 9});
+         },
+         "Goto 9"},
         {"start", [](frmHelmsway& f) { f.click({Control::cmdStart}); }, "Start"},
         {"nav", [](frmHelmsway& f) { f.click({Control::cmdNav}); }, "Nav"},
         {"continue", [](frmHelmsway& f) { f.click({Control::cmdContinue}); }, "Continue"},
@@ -56,8 +68,7 @@ TEST(Relay, EveryCommandStoresItsTextThenArmsTheTimerThenActivatesAndTheTickType
         EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}");
 
         s.form.Timer1_Timer();
-        EXPECT_EQ(s.desktop.take(),
-                  (Calls{"keys " + command.phrase + "⏎⏎", "timer off"}));
+        EXPECT_EQ(s.desktop.take(), (Calls{"keys " + command.phrase + "⏎⏎", "timer off"}));
         EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}") << "kept after the tick";
     }
 }

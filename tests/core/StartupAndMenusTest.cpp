@@ -62,8 +62,11 @@ TEST(Menus, ShipNameIsTypedExactlyAsEnteredAndAnEmptyAnswerRelaysNothing) {
         std::string answer;
         std::string typed;  // empty: nothing relayed
     };
+    std::string longName;
+    while (longName.size() < 10000) longName += "Sea+Wolf{} é ";
     const std::vector<Case> cases{
         {"", ""},
+        {longName, "Set Name " + longName + "⏎⏎"},
         {"Sea Wolf", "Set Name Sea Wolf⏎⏎"},
         {"   ", "Set Name    ⏎⏎"},
         {" padded ", "Set Name  padded ⏎⏎"},

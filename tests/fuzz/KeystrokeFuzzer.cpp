@@ -22,7 +22,9 @@ std::string writeOut(const KeySequence& keys) {
     std::string text;
     for (const KeyAction& key : keys) {
         switch (key.key) {
-        case NamedKey::None: text += escapeKeystrokeText(encodeUtf8(std::u32string(1, key.character))); break;
+        case NamedKey::None:
+            text += escapeKeystrokeText(encodeUtf8(std::u32string(1, key.character)));
+            break;
         case NamedKey::Enter: text += "{ENTER}"; break;
         case NamedKey::Tab: text += "{TAB}"; break;
         case NamedKey::Escape: text += "{ESC}"; break;
