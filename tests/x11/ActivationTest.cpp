@@ -1,6 +1,9 @@
 // Which window the helm brings to the front, among real windows under a real window manager.
-#include <X11/Xlib.h>
+// clang-format off
 #include <gtest/gtest.h>  // before X11, whose None macro breaks it
+// clang-format on
+
+#include <X11/Xlib.h>
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,9 @@
 // The receiver tool itself: how it ends, and its mode that takes keys and logs nothing.
-#include <X11/Xlib.h>
+// clang-format off
 #include <gtest/gtest.h>  // before X11, whose None macro breaks it
+// clang-format on
+
+#include <X11/Xlib.h>
 
 #include "ReceiverProcess.h"
 #include "TestDesktop.h"

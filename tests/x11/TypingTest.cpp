@@ -1,9 +1,12 @@
 // Keys typed through XTest into the real receiver window, read back from its log. The suite
 // runs once per keyboard layout (us, de, fr), so every case checks that the live map is used.
+// clang-format off
+#include <gtest/gtest.h>  // before X11, whose None macro breaks it
+// clang-format on
+
 #include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-#include <gtest/gtest.h>  // before X11, whose None macro breaks it
 
 #include <memory>
 #include <random>
