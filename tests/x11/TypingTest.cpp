@@ -127,7 +127,7 @@ TEST_F(TypingTest, RandomTextsArriveExactly) {
 // binding must stand until the receiver has drawn every key typed after it.
 TEST_F(TypingTest, LongTextKeepsItsBorrowedCharactersToTheEnd) {
     std::string text = "\xC5\x81";  // Ł, on none of the layouts
-    for (int i = 0; i < 40; ++i) text += "Slow Forward";
+    for (int i = 0; i < 150; ++i) text += "Slow Forward";
     text += "\xC5\x81";
     EXPECT_EQ(typeLine(text), text);
 }
