@@ -18,7 +18,7 @@ if(HELMSWAY_ICON_PNG)
   if(NOT IS_ABSOLUTE "${icon}")
     set(icon "${HELMSWAY_ASSETS_DIR}/${icon}")
   endif()
-  install(FILES "${icon}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps"
+  install(FILES "${icon}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps"
           RENAME helmsway.png)
 endif()
 

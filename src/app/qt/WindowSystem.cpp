@@ -8,9 +8,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#ifdef HELMSWAY_HAVE_X11_RELAY
 #include "relay/x11/X11Relay.h"
-#endif
 
 namespace helmsway::qt {
 namespace {
@@ -63,19 +61,11 @@ void keepOnTop(QWidget& window, bool on) {
 bool activateGameWindow(const QWidget& own) {
     Display* display = x11Display();
     if (!display) return false;
-#ifdef HELMSWAY_HAVE_X11_RELAY
     return x11::activateGameWindow(display, static_cast<Window>(own.winId()));
-#else
-    return own.winId() == 0;
-#endif
 }
 
 void sendKeys(const KeySequence& keys) {
-#ifdef HELMSWAY_HAVE_X11_RELAY
     if (Display* display = x11Display()) x11::sendKeys(display, keys);
-#else
-    (void)keys;
-#endif
 }
 
 }  // namespace helmsway::qt
