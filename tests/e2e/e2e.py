@@ -16,7 +16,7 @@ import tempfile
 import threading
 import time
 
-HELMSWAY, RECEIVER, LAYOUT_DUMP, GROUP = sys.argv[1:5]
+HELMSWAY = RECEIVER = LAYOUT_DUMP = ""
 # Timer1 is 300 ms; the lines must come after it, and not much later.
 EARLIEST_MS, LATEST_MS = 250, 1500
 failures = []
@@ -62,8 +62,8 @@ class Receiver:
 
 
 class Helmsway:
-    def __init__(self, program=HELMSWAY):
-        self.proc = subprocess.Popen([program], stderr=subprocess.DEVNULL)
+    def __init__(self, program=None):
+        self.proc = subprocess.Popen([program or HELMSWAY], stderr=subprocess.DEVNULL)
         self.window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Helmsway$").split()[0]
         time.sleep(0.3)  # the window manager's frame and the first paint
         self.places, panel = {}, {}
@@ -250,6 +250,8 @@ def failures_group():
     receiver.stop()
 
 
-{"clicks": clicks, "typing": typing, "failures": failures_group}[GROUP]()
-print(f"{GROUP}: {len(failures)} failed" if failures else f"{GROUP}: all passed")
-sys.exit(1 if failures else 0)
+if __name__ == "__main__":
+    HELMSWAY, RECEIVER, LAYOUT_DUMP, GROUP = sys.argv[1:5]
+    {"clicks": clicks, "typing": typing, "failures": failures_group}[GROUP]()
+    print(f"{GROUP}: {len(failures)} failed" if failures else f"{GROUP}: all passed")
+    sys.exit(1 if failures else 0)
