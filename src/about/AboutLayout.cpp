@@ -43,7 +43,7 @@ constexpr auto kControls = std::to_array<ControlLayout>({
     label(lblDescription, kNoIndex, {570, 1125, 3885, 690},
           "This program simply sends multiple key strokes to Ultima Online in the form of "
           "phrases.  It does not interfere with the datastream in any way. "),
-    label(lblDisclaimer, 0, {540, 2520, 1560, 465}, "First written by a helmsman of Britannia"),
+    label(lblDisclaimer, 0, {540, 2520, 1560, 465}, "Written by the Helmsway crew"),
     label(lblTitle, kNoIndex, {720, 240, 3045, 480}, "Helmsway", {"MS Sans Serif", 13.5}),
     label(lblVersion, kNoIndex, {570, 780, 3885, 225}, "Version 4.0"),
     label(Label1, kNoIndex, {570, 1920, 3975, 495},
