@@ -14,15 +14,6 @@ namespace {
 
 using Files = std::vector<std::string>;
 
-struct Started {
-    RecordingDesktop desktop;
-    frmHelmsway form{desktop};
-    Started() {
-        form.Form_Load();
-        desktop.take();
-    }
-};
-
 // The calls that loading `files` onto the four diagonals (0, 2, 4, 6) makes.
 std::vector<std::string> diagonalLoads(const Files& files) {
     std::vector<std::string> calls;
@@ -38,22 +29,24 @@ std::vector<std::string> concat(std::vector<std::string> a, const std::vector<st
 
 const Files kAllInactive{"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_s.bmp"};
 
+// The four diagonals' files for facing (or gem) 0 to 4; turns end on the same displays.
+const std::array<Files, 5> kActiveFor{{
+    kAllInactive,
+    {"fwd_l_sa.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_s.bmp"},
+    {"fwd_l_s.bmp", "fwd_r_sa.bmp", "back_r_s.bmp", "back_l_s.bmp"},
+    {"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_sa.bmp", "back_l_s.bmp"},
+    {"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_sa.bmp"},
+}};
+
 TEST(FacingGems, EachGemSetsTheFacingAndLoadsItsFourPictures) {
-    const std::array<Files, 5> kByGem{{
-        kAllInactive,
-        {"fwd_l_sa.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_s.bmp"},
-        {"fwd_l_s.bmp", "fwd_r_sa.bmp", "back_r_s.bmp", "back_l_s.bmp"},
-        {"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_sa.bmp", "back_l_s.bmp"},
-        {"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_sa.bmp"},
-    }};
     for (std::int16_t gem = 0; gem <= 4; ++gem)
         for (std::int16_t before = 0; before <= 4; ++before) {
-            Started s;
+            StartedHelm s;
             s.form.BlueGem_Click(before);
             s.desktop.take();
             s.form.click({Control::BlueGem, gem});
             EXPECT_EQ(s.form.intFacing, gem);
-            EXPECT_EQ(s.desktop.take(), diagonalLoads(kByGem[gem])) << "gem " << gem;
+            EXPECT_EQ(s.desktop.take(), diagonalLoads(kActiveFor[gem])) << "gem " << gem;
             EXPECT_FALSE(s.desktop.timerEnabled);
             EXPECT_EQ(s.form.strCommand, "");
         }
@@ -66,7 +59,7 @@ TEST(SpeedSelector, EachElementSetsTheModeAndLoadsTheRowInOrder) {
         {"one.bmp", "slow.bmp", "normal_a.bmp"},
     }};
     for (std::int16_t element = 1; element <= 3; ++element) {
-        Started s;
+        StartedHelm s;
         s.form.click({Control::cmdSpeed, element});
         EXPECT_EQ(s.form.intSpeed, element);
         std::vector<std::string> expected;
@@ -84,14 +77,6 @@ struct TurnRow {
     std::array<std::int16_t, 4> newFacing;  // for old facing 1 to 4
 };
 
-const std::array<Files, 5> kActiveFor{{
-    kAllInactive,
-    {"fwd_l_sa.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_s.bmp"},
-    {"fwd_l_s.bmp", "fwd_r_sa.bmp", "back_r_s.bmp", "back_l_s.bmp"},
-    {"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_sa.bmp", "back_l_s.bmp"},
-    {"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_sa.bmp"},
-}};
-
 const std::array<TurnRow, 3> kTurns{{
     {Control::cmdTurnLeft, "Turn Left", {4, 1, 2, 3}},
     {Control::cmdTurnRght, "Turn Right", {2, 3, 4, 1}},
@@ -101,7 +86,7 @@ const std::array<TurnRow, 3> kTurns{{
 TEST(Turning, AFacingTurnsAndMovesTheMarkBeforeThePhraseIsRelayed) {
     for (const TurnRow& row : kTurns)
         for (std::int16_t old = 1; old <= 4; ++old) {
-            Started s;
+            StartedHelm s;
             s.form.BlueGem_Click(old);
             s.desktop.take();
             s.form.click({row.button});
@@ -117,7 +102,7 @@ TEST(Turning, WithoutAFacingOnlyThePhraseIsRelayed) {
     for (const TurnRow& row : kTurns)
         for (const std::int16_t facing :
              {std::int16_t{0}, std::int16_t{-1}, std::int16_t{5}, std::int16_t{32767}}) {
-            Started s;
+            StartedHelm s;
             s.form.intFacing = facing;
             s.form.click({row.button});
             EXPECT_EQ(s.form.intFacing, facing);
@@ -132,7 +117,7 @@ TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
     for (std::size_t failing = 0; failing < 4; ++failing) {
         // Gem 3 from facing 1.
         {
-            Started s;
+            StartedHelm s;
             s.form.BlueGem_Click(1);
             const Files files = kActiveFor[3];
             s.desktop.missingFiles = {files[failing]};
@@ -147,7 +132,7 @@ TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
         }
         // Turn Right from facing 1.
         {
-            Started s;
+            StartedHelm s;
             s.form.BlueGem_Click(1);
             s.form.strCommand = "earlier{ENTER}";
             const Files files = kActiveFor[2];
@@ -162,7 +147,7 @@ TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
         }
         // A map command after its relay: the command is on its way, the reset stops there.
         {
-            Started s;
+            StartedHelm s;
             s.form.BlueGem_Click(2);
             s.desktop.missingFiles = {kAllInactive[failing]};
             s.desktop.take();
@@ -175,7 +160,7 @@ TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
         }
     }
     for (std::size_t failing = 0; failing < 3; ++failing) {
-        Started s;
+        StartedHelm s;
         const Files files{"one.bmp", "slow_a.bmp", "normal.bmp"};
         s.desktop.missingFiles = {files[failing]};
         s.form.cmdSpeed_Click(2);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Desktop.h"
+#include "app/frmHelmsway.h"
 
 namespace helmsway::testing {
 
@@ -45,6 +46,16 @@ public:
 
     // The calls since the last take.
     std::vector<std::string> take();
+};
+
+// A main window after its start-up, with the start-up's calls already taken.
+struct StartedHelm {
+    RecordingDesktop desktop;
+    frmHelmsway form{desktop};
+    StartedHelm() {
+        form.Form_Load();
+        desktop.take();
+    }
 };
 
 }  // namespace helmsway::testing

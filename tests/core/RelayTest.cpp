@@ -48,18 +48,9 @@ const std::vector<Command>& commands() {
     return kCommands;
 }
 
-struct Started {
-    RecordingDesktop desktop;
-    frmHelmsway form{desktop};
-    Started() {
-        form.Form_Load();
-        desktop.take();
-    }
-};
-
 TEST(Relay, EveryCommandStoresItsTextThenArmsTheTimerThenActivatesAndTheTickTypesIt) {
     for (const Command& command : commands()) {
-        Started s;
+        StartedHelm s;
         command.click(s.form);
         const Calls calls = s.desktop.take();
         ASSERT_GE(calls.size(), 2U) << command.name;
@@ -74,7 +65,7 @@ TEST(Relay, EveryCommandStoresItsTextThenArmsTheTimerThenActivatesAndTheTickType
 }
 
 TEST(Relay, ASecondCommandBeforeTheTickReplacesTheFirst) {
-    Started s;
+    StartedHelm s;
     s.form.cmdStop_Click();
     s.form.cmdNavigate_Click(5);
     s.form.Timer1_Timer();
@@ -83,7 +74,7 @@ TEST(Relay, ASecondCommandBeforeTheTickReplacesTheFirst) {
 
 TEST(Relay, WithoutAGameWindowTheTextIsStillTypedAtTheTickButTheHandlerStops) {
     for (const Command& command : commands()) {
-        Started s;
+        StartedHelm s;
         s.desktop.shownOnDiagonal[2] = "fwd_r_sa.bmp";  // a mark a completed map command clears
         s.desktop.gameWindowPresent = false;
         s.desktop.take();
@@ -103,7 +94,7 @@ TEST(Relay, WithoutAGameWindowTheTextIsStillTypedAtTheTickButTheHandlerStops) {
 }
 
 TEST(Relay, MapCommandsClearTheFacingBeforeTheRelayEvenWhenItFails) {
-    Started s;
+    StartedHelm s;
     s.form.BlueGem_Click(3);
     s.desktop.gameWindowPresent = false;
     s.form.cmdStart_Click();
@@ -114,7 +105,7 @@ TEST(Relay, MapCommandsClearTheFacingBeforeTheRelayEvenWhenItFails) {
 }
 
 TEST(FixedCommands, TogglesAlternateOnlyWhenTheRelaySucceeds) {
-    Started s;
+    StartedHelm s;
     const auto phraseOf = [&](void (frmHelmsway::*click)()) {
         (s.form.*click)();
         return s.form.strCommand;
@@ -134,7 +125,7 @@ TEST(FixedCommands, TogglesAlternateOnlyWhenTheRelaySucceeds) {
 }
 
 TEST(Relay, ARejectedTextTypesNothingButStillEndsThePendingState) {
-    Started s;
+    StartedHelm s;
     s.form.cmdStop_Click();
     s.form.strCommand = "a+b{ENTER}";
     s.desktop.take();
