@@ -5,10 +5,14 @@
 
 namespace helmsway {
 
+// X11's headers define None as a macro; keep it out of the enum whatever the include order.
+#pragma push_macro("None")
+#undef None
 enum class NamedKey { None, Enter, Tab, Escape, Backspace };
+#pragma pop_macro("None")
 
 struct KeyAction {
-    NamedKey key = NamedKey::None;  // None: type `character`
+    NamedKey key = NamedKey{};  // NamedKey::None: type `character`
     char32_t character = 0;
     friend bool operator==(const KeyAction&, const KeyAction&) = default;
 };

@@ -1,0 +1,21 @@
+#pragma once
+// The pictures that are part of the windows (embedded in the executable) and those that the
+// handlers load from the program's directory at run time.
+#include <QIcon>
+#include <QPixmap>
+#include <optional>
+#include <string_view>
+
+#include "app/Layout.h"
+
+namespace helmsway::qt {
+
+// A laid-out picture by its asset name; an icon is rendered at `size`.
+QPixmap laidOutPicture(std::string_view name, PixelSize size);
+
+QIcon programIcon();
+
+// Loads <program dir>/<file> anew; nothing when it is missing or not a picture.
+std::optional<QPixmap> loadRuntimePicture(std::string_view file);
+
+}  // namespace helmsway::qt

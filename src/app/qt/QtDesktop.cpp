@@ -1,0 +1,82 @@
+#include "app/qt/QtDesktop.h"
+
+#include <QInputDialog>
+
+#include "about/qt/AboutWindow.h"
+#include "app/MainWindowLayout.h"
+#include "app/qt/PictureElement.h"
+#include "app/qt/Pictures.h"
+#include "app/qt/LayoutWidgets.h"
+#include "app/qt/Twips.h"
+#include "app/qt/WindowSystem.h"
+
+namespace helmsway::qt {
+
+QtDesktop::QtDesktop() {
+    window_ = std::make_unique<HelmWindow>(HelmWindow::Events{
+        .click = [this](ControlId id) { form_.click(id); },
+        .menu = [this](Menu item) { form_.menuClick(item); },
+        // Whichever way the window closes, a command still pending is never typed.
+        .closing = [this] { timer1_.stop(); },
+    });
+    timer1_.setObjectName("Timer1");
+    timer1_.setInterval(kTimer1IntervalMs);
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer1_.setSingleShot(true);
+    QObject::connect(&timer1_, &QTimer::timeout, [this] { form_.Timer1_Timer(); });
+}
+
+QtDesktop::~QtDesktop() { timer1_.stop(); }
+
+bool QtDesktop::showPicture(ControlId element, std::string_view file) {
+    PictureElement* target = window_->picture(element);
+    if (!target) return false;
+    const std::optional<QPixmap> picture = loadRuntimePicture(file);
+    if (!picture) return false;
+    target->setPicture(*picture);
+    return true;
+}
+
+bool QtDesktop::isChecked(Menu item) const { return window_->isChecked(item); }
+
+void QtDesktop::setChecked(Menu item, bool checked) { window_->setChecked(item, checked); }
+
+// The two heights count 780 twips of title bar, menu bar and borders. Here the window
+// manager draws the title bar and borders outside the window, and Qt's menu bar has a height
+// of its own, so the client area is sized instead: the panel below the menu bar becomes
+// twips - 780 high (2670 in Simple, the whole helm and none of the frame; 4395 in Advanced,
+// both). The frame never moves; Simple only leaves it below the window's bottom edge.
+void QtDesktop::setOuterHeight(int twips) { window_->setPanelHeight(px(twips - kNonClientTwips)); }
+
+void QtDesktop::setTopmost(bool topmost) { keepOnTop(*window_, topmost); }
+
+std::string QtDesktop::inputBox(std::string_view prompt, std::string_view title) {
+    QInputDialog dialog(window_.get());
+    dialog.setObjectName("InputBox");
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(qstr(title));
+    dialog.setLabelText(qstr(prompt));
+    dialog.setTextValue(QString());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue().toStdString();
+}
+
+void QtDesktop::showAbout() { showAboutWindow(); }
+
+void QtDesktop::closeMainWindow() {
+    timer1_.stop();
+    window_->close();
+}
+
+void QtDesktop::setTimerEnabled(bool enabled) {
+    if (enabled)
+        timer1_.start();  // restarts a running count
+    else
+        timer1_.stop();
+}
+
+bool QtDesktop::activateGameWindow() { return qt::activateGameWindow(*window_); }
+
+void QtDesktop::sendKeys(const KeySequence& keys) { qt::sendKeys(keys); }
+
+}  // namespace helmsway::qt

@@ -1,0 +1,71 @@
+#include "app/qt/WindowSystem.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+
+// Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include "relay/x11/X11Relay.h"
+
+namespace helmsway::qt {
+namespace {
+
+Display* x11Display() {
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                              : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+// A mapped window's state belongs to the window manager: per EWMH the client asks for a
+// change with a message to the root window instead of writing _NET_WM_STATE itself.
+void requestAbove(Display* display, Window window, bool on) {
+    constexpr long kRemove = 0;
+    constexpr long kAdd = 1;
+    constexpr long kSourceApplication = 1;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = on ? kAdd : kRemove;
+    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_ABOVE", False));
+    event.xclient.data.l[2] = 0;
+    event.xclient.data.l[3] = kSourceApplication;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+}
+
+}  // namespace
+
+bool onX11() { return x11Display() != nullptr; }
+
+void keepOnTop(QWidget& window, bool on) {
+    Display* display = x11Display();
+    if (window.isVisible() && display) {
+        requestAbove(display, static_cast<Window>(window.winId()), on);
+        return;
+    }
+    // Not mapped yet: Qt writes _NET_WM_STATE_ABOVE into the window's properties when it maps
+    // it, which is how EWMH wants the state of a new window given. Once shown, setWindowFlag
+    // would hide the window and map it anew, so it is used that way only where there is no
+    // window manager to ask (the offscreen platform).
+    const bool shown = window.isVisible();
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown) window.show();
+}
+
+bool activateGameWindow(const QWidget& own) {
+    Display* display = x11Display();
+    if (!display) return false;
+    return x11::activateGameWindow(display, static_cast<Window>(own.winId()));
+}
+
+void sendKeys(const KeySequence& keys) {
+    if (Display* display = x11Display()) x11::sendKeys(display, keys);
+}
+
+}  // namespace helmsway::qt

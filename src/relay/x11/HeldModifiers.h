@@ -1,0 +1,28 @@
+#pragma once
+// The modifiers the user holds (Shift, Control, Alt, AltGr...) or has locked (Caps Lock) would
+// change what each typed key means. They are set aside for the typing and given back after,
+// so the user's keyboard is left exactly as it was found.
+#include <X11/Xlib.h>
+
+#include <vector>
+
+#include "KeyboardMap.h"
+
+namespace helmsway::x11 {
+
+class HeldModifiers {
+public:
+    // Releases the held modifier keys through XTest, unlocks Caps Lock and drops latches.
+    HeldModifiers(Display* display, const KeyboardMap& map);
+    // Presses the same keys again and locks Caps Lock again if it was locked.
+    ~HeldModifiers();
+    HeldModifiers(const HeldModifiers&) = delete;
+    HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+private:
+    Display* display_;
+    std::vector<KeyCode> released_;
+    bool capsLocked_ = false;
+};
+
+}  // namespace helmsway::x11

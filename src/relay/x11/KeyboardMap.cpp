@@ -1,0 +1,139 @@
+#include "KeyboardMap.h"
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <bit>
+#include <memory>
+
+#include "KeysymUnicode.h"
+
+namespace helmsway::x11 {
+namespace {
+
+struct FreeKeyboard {
+    void operator()(XkbDescPtr xkb) const { XkbFreeKeyboard(xkb, 0, True); }
+};
+
+// The group a key uses when the keyboard is in `group`: keys with fewer groups wrap, clamp or
+// redirect, as their group info says.
+int effectiveGroup(XkbDescPtr xkb, KeyCode keycode, int group) {
+    const int count = XkbKeyNumGroups(xkb, keycode);
+    if (group < count) return group;
+    const unsigned char info = XkbKeyGroupInfo(xkb, keycode);
+    switch (XkbOutOfRangeGroupAction(info)) {
+    case XkbClampIntoRange: return count - 1;
+    case XkbRedirectIntoRange: {
+        const int target = XkbOutOfRangeGroupNumber(info);
+        return target < count ? target : 0;
+    }
+    default: return group % count;
+    }
+}
+
+// The shift level a key type picks for a modifier state, as the server computes it.
+int levelFor(const XkbKeyTypeRec& type, unsigned state) {
+    const unsigned relevant = state & type.mods.mask;
+    for (int i = 0; i < type.map_count; ++i) {
+        const XkbKTMapEntryRec& entry = type.map[i];
+        if (entry.active && entry.mods.mask == relevant) return entry.level;
+    }
+    return 0;
+}
+
+// How much we prefer a key as the way to hold a modifier: plain shift keys over anything
+// that could also lock or switch groups.
+int modifierKeyRank(KeySym sym) {
+    constexpr KeySym preferred[] = {
+        XK_Shift_L, XK_Shift_R, XK_ISO_Level3_Shift, XK_Control_L,       XK_Control_R,
+        XK_Alt_L,   XK_Alt_R,   XK_Meta_L,           XK_Meta_R,          XK_Super_L,
+        XK_Super_R, XK_Hyper_L, XK_Hyper_R,          XK_ISO_Level5_Shift};
+    const auto* found = std::find(std::begin(preferred), std::end(preferred), sym);
+    return found == std::end(preferred) ? -1 : static_cast<int>(found - std::begin(preferred));
+}
+
+void keepBetter(auto& table, const auto& key, KeyStroke stroke) {
+    auto [it, inserted] = table.try_emplace(key, stroke);
+    if (!inserted && std::popcount(stroke.modifiers) < std::popcount(it->second.modifiers))
+        it->second = stroke;
+}
+
+}  // namespace
+
+KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks) {
+    KeyboardMap map;
+    std::unique_ptr<XkbDescRec, FreeKeyboard> xkb(
+        XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask, XkbUseCoreKbd));
+    XkbStateRec state{};
+    if (!xkb || XkbGetState(display, XkbUseCoreKbd, &state) != Success) return map;
+    const unsigned locked = state.locked_mods & ~ignoredLocks;
+    const int group = state.group;
+
+    for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
+        const auto keycode = static_cast<KeyCode>(code);
+        map.modmap_[keycode] = xkb->map->modmap[keycode];
+        if (XkbKeyNumGroups(xkb.get(), keycode) == 0 && map.modmap_[keycode] == 0)
+            map.spare_.push_back(keycode);
+    }
+
+    // A key to hold each real modifier: any key bound to it in the modifier map, the best
+    // ranked by its first keysym; keys that only lock never qualify.
+    for (unsigned bit = 0; bit < 8; ++bit) {
+        int best = -1;
+        for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
+            const auto keycode = static_cast<KeyCode>(code);
+            if (!(map.modmap_[keycode] & (1u << bit)) || XkbKeyNumGroups(xkb.get(), keycode) == 0)
+                continue;
+            const int rank = modifierKeyRank(XkbKeySymEntry(xkb.get(), keycode, 0, 0));
+            if (rank >= 0 && (best < 0 || rank < best)) {
+                best = rank;
+                map.modifierKeys_[bit] = keycode;
+            }
+        }
+    }
+    auto holdable = [&map](unsigned mods) {
+        for (unsigned bit = 0; bit < 8; ++bit)
+            if ((mods & (1u << bit)) && map.modifierKeys_[bit] == 0) return false;
+        return true;
+    };
+
+    for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
+        const auto keycode = static_cast<KeyCode>(code);
+        if (XkbKeyNumGroups(xkb.get(), keycode) == 0) continue;
+        const int keyGroup = effectiveGroup(xkb.get(), keycode, group);
+        const XkbKeyTypeRec& type = *XkbKeyKeyType(xkb.get(), keycode, keyGroup);
+
+        // Every modifier combination the type distinguishes is a way to reach a level.
+        std::vector<unsigned> combinations{0};
+        for (int i = 0; i < type.map_count; ++i)
+            if (type.map[i].active) combinations.push_back(type.map[i].mods.mask);
+        for (unsigned mods : combinations) {
+            // Lock is a toggle, never held for a character; modifiers no key holds are no use.
+            if ((mods & LockMask) || !holdable(mods)) continue;
+            const int level = levelFor(type, mods | locked);
+            if (level >= type.num_levels) continue;
+            const KeySym sym = XkbKeySymEntry(xkb.get(), keycode, level, keyGroup);
+            if (sym == NoSymbol) continue;
+            const KeyStroke stroke{keycode, mods};
+            if (const char32_t c = keysymToUnicode(sym)) keepBetter(map.byCharacter_, c, stroke);
+            keepBetter(map.byKeysym_, sym, stroke);
+        }
+    }
+    return map;
+}
+
+std::optional<KeyStroke> KeyboardMap::find(char32_t character) const {
+    const auto it = byCharacter_.find(character);
+    if (it == byCharacter_.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<KeyStroke> KeyboardMap::findKeysym(KeySym keysym) const {
+    const auto it = byKeysym_.find(keysym);
+    if (it == byKeysym_.end()) return std::nullopt;
+    return it->second;
+}
+
+KeyCode KeyboardMap::modifierKey(unsigned bit) const { return bit < 8 ? modifierKeys_[bit] : 0; }
+
+}  // namespace helmsway::x11

@@ -1,0 +1,19 @@
+#pragma once
+// Reading window properties without Xlib's manual memory handling.
+#include <X11/Xlib.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace helmsway::x11 {
+
+Atom atom(Display* display, const char* name);
+
+// A property of 32-bit items (CARDINAL, WINDOW...): empty when it is missing or of another type.
+std::vector<unsigned long> longsProperty(Display* display, Window window, Atom property, Atom type);
+
+// A property of 8-bit items of the given type (AnyPropertyType accepts any), as bytes.
+std::optional<std::string> bytesProperty(Display* display, Window window, Atom property, Atom type);
+
+}  // namespace helmsway::x11

@@ -1,0 +1,116 @@
+// Typing a key sequence into the focused window through XTest.
+#include <X11/XKBlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
+
+#include "HeldModifiers.h"
+#include "KeyboardMap.h"
+#include "KeysymUnicode.h"
+#include "SpareKeys.h"
+#include "X11Relay.h"
+
+namespace helmsway::x11 {
+namespace {
+
+// NamedKey::None, which X11's None macro hides from here.
+constexpr NamedKey kCharacter{};
+
+KeySym namedKeysym(NamedKey key) {
+    switch (key) {
+    case NamedKey::Enter: return XK_Return;
+    case NamedKey::Tab: return XK_Tab;
+    case NamedKey::Escape: return XK_Escape;
+    case NamedKey::Backspace: return XK_BackSpace;
+    default: break;
+    }
+    return NoSymbol;
+}
+
+// Control characters have no key of their own; the notation never yields them.
+bool typeable(const KeyAction& action) {
+    if (action.key != kCharacter) return true;
+    const char32_t c = action.character;
+    return c >= 0x20 && c != 0x7f && !(c >= 0x80 && c < 0xa0) && c <= 0x10ffff;
+}
+
+std::optional<KeyStroke> strokeFromMap(const KeyboardMap& map, const KeyAction& action) {
+    return action.key == kCharacter ? map.find(action.character)
+                                    : map.findKeysym(namedKeysym(action.key));
+}
+
+KeySym keysymOf(const KeyAction& action) {
+    return action.key == kCharacter ? unicodeToKeysym(action.character) : namedKeysym(action.key);
+}
+
+// Presses keys and holds the modifiers each one needs, changing only the modifiers that differ
+// from the previous key's so a run of capitals holds Shift once.
+class Typist {
+public:
+    Typist(Display* display, const KeyboardMap& map) : display_(display), map_(map) {}
+    ~Typist() { hold(0); }
+
+    void type(KeyStroke stroke) {
+        hold(stroke.modifiers);
+        XTestFakeKeyEvent(display_, stroke.keycode, True, CurrentTime);
+        XTestFakeKeyEvent(display_, stroke.keycode, False, CurrentTime);
+    }
+
+    void hold(unsigned modifiers) {
+        for (unsigned bit = 0; bit < 8; ++bit) {
+            const unsigned mask = 1u << bit;
+            if ((held_ & mask) == (modifiers & mask)) continue;
+            XTestFakeKeyEvent(display_, map_.modifierKey(bit), (modifiers & mask) != 0,
+                              CurrentTime);
+        }
+        held_ = modifiers;
+    }
+
+private:
+    Display* display_;
+    const KeyboardMap& map_;
+    unsigned held_ = 0;
+};
+
+}  // namespace
+
+void sendKeys(Display* display, const KeySequence& keys) {
+    if (!display || keys.empty()) return;
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display, &event, &error, &major, &minor)) return;
+
+    // Caps Lock is set aside below, so the map is read as it will be while we type.
+    const KeyboardMap map = KeyboardMap::read(display, LockMask);
+
+    // Half a command is worse than none: when a character can be typed neither from the map
+    // nor on a spare key, nothing is typed.
+    const bool complete = std::all_of(keys.begin(), keys.end(), [&](const KeyAction& a) {
+        return typeable(a) && (strokeFromMap(map, a) || !map.spareKeys().empty());
+    });
+    if (!complete) return;
+
+    const HeldModifiers held(display, map);
+    SpareKeys spare(display, map.spareKeys());
+    {
+        Typist typist(display, map);
+        for (const KeyAction& action : keys) {
+            std::optional<KeyStroke> stroke = strokeFromMap(map, action);
+            if (!stroke) {
+                std::optional<KeyCode> keycode = spare.bind(keysymOf(action));
+                if (!keycode) {
+                    // Every spare key is taken: let the receiver catch up before rebinding.
+                    typist.hold(0);
+                    spare.settle();
+                    keycode = spare.bind(keysymOf(action));
+                }
+                if (!keycode) continue;
+                stroke = KeyStroke{*keycode, 0};
+            }
+            typist.type(*stroke);
+        }
+    }
+    XSync(display, False);
+}
+
+}  // namespace helmsway::x11

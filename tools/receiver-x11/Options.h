@@ -1,0 +1,17 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace receiver {
+
+struct Options {
+    std::string title = "Ultima Online";
+    bool ignore = false;  // take keys, log nothing: a receiver that drops its input
+    std::string logFile;  // empty: stdout
+    int lagMs = 0;        // handle events this late, like a game reading input per frame
+};
+
+// Nothing when the arguments are not understood.
+std::optional<Options> parseOptions(int argc, char** argv);
+
+}  // namespace receiver
