@@ -58,7 +58,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (__argc < 2) return 2;
-    logFile = _wfopen(__wargv[1], L"w");
+    logFile = _wfopen(__wargv[1], L"wb");
     if (logFile == nullptr) return 2;
     const wchar_t* title = __argc > 2 ? __wargv[2] : L"Ultima Online";
 

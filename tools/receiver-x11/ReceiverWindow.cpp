@@ -101,6 +101,10 @@ bool ReceiverWindow::handle(XEvent& event) {
     case FocusOut:
         if (ic_) XUnsetICFocus(ic_);
         break;
+    case MappingNotify:
+        // As every Xlib program must: mark the cached map stale so the next lookup refetches.
+        XRefreshKeyboardMapping(&event.xmapping);
+        break;
     case KeyPress: key(event.xkey); break;
     case ClientMessage:
         if (static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow_) return false;

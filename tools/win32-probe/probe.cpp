@@ -11,6 +11,9 @@
 //   wait-gone                     wait until the main window has closed
 //   version <file>                print the version record of a file
 //   foreground                    print the title of the foreground window
+//   held                          print whether Ctrl and Shift are held down
+//   ticks                         print GetTickCount64, the clock of the receiver's log
+//   close                         the main window's close box
 //   rect <control> [index]        print the control's screen rectangle: left top right bottom
 #include <windows.h>
 
@@ -24,6 +27,7 @@
 #include "app/Controls.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
+#include "MenuStateHook.h"
 #include "relay/win32/WideText.h"
 
 using namespace helmsway;
@@ -92,14 +96,43 @@ std::wstring className(HWND window) {
     return name;
 }
 
-// Posted, never sent: a click may open a modal window, and the probe must not wait for it.
+// Sent, so the next step sees its effect; but a click that opens a modal window does not
+// return until that window closes, so the probe gives up waiting after a moment and goes on.
+void deliver(HWND window, UINT message, WPARAM w, LPARAM l) {
+    SendMessageTimeoutW(window, message, w, l, SMTO_NORMAL, 250, nullptr);
+}
+
 void click(HWND control) {
     if (className(control) == L"Button") {
-        PostMessageW(control, BM_CLICK, 0, 0);
+        deliver(control, BM_CLICK, 0, 0);
         return;
     }
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    deliver(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    deliver(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+// Menus live in the memory of the process that made them, so GetMenuState works only inside
+// Helmsway: the probe hooks Helmsway's thread with probehook.dll and asks the hook.
+UINT menuState(HWND window, Menu item) {
+    static HHOOK hook = [window] {
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring dll(path);
+        dll = dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"probehook.dll";
+        const HMODULE module = LoadLibraryW(dll.c_str());
+        if (module == nullptr) fail("no probehook.dll");
+        const auto procedure =
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, kHookProcName)));
+        return SetWindowsHookExW(WH_CALLWNDPROC, procedure, module,
+                                 GetWindowThreadProcessId(window, nullptr));
+    }();
+    if (hook == nullptr) fail("cannot hook Helmsway");
+    RemovePropW(window, kMenuStateProp);
+    SendMessageW(window, RegisterWindowMessageW(kAskMenuState),
+                 static_cast<WPARAM>(win32::menuCommandId(item)), 0);
+    const auto answer = reinterpret_cast<INT_PTR>(GetPropW(window, kMenuStateProp));
+    if (answer == 0) fail("the hook did not answer");
+    return static_cast<UINT>(answer - 2);
 }
 
 std::string flag(bool value) { return value ? "1" : "0"; }
@@ -113,6 +146,7 @@ void describeMainWindow() {
     print("minimizebox", flag(style & WS_MINIMIZEBOX));
     print("sysmenu", flag(style & WS_SYSMENU));
     print("topmost", flag(exStyle & WS_EX_TOPMOST));
+    print("enabled", flag(IsWindowEnabled(window)));
     RECT client{}, outer{};
     GetClientRect(window, &client);
     GetWindowRect(window, &outer);
@@ -125,10 +159,8 @@ void describeMainWindow() {
     const HDC screen = GetDC(nullptr);
     print("dpi", std::to_string(GetDeviceCaps(screen, LOGPIXELSY)));
     ReleaseDC(nullptr, screen);
-    const HMENU menu = GetMenu(window);
     for (Menu item : {Menu::mnuOnTop, Menu::mnuSimple, Menu::mnuAdvanced}) {
-        const UINT state = GetMenuState(
-            menu, static_cast<UINT>(win32::menuCommandId(item)), MF_BYCOMMAND);
+        const UINT state = menuState(window, item);
         print(narrow(kMenuNames[static_cast<std::size_t>(item)]),
               state == static_cast<UINT>(-1) ? "unknown" : flag(state & MF_CHECKED));
     }
@@ -250,8 +282,8 @@ int wmain(int argc, wchar_t** argv) {
             const std::wstring name = next();
             click(controlWindow(controlNamed(name, optional())));
         } else if (command == L"menu") {
-            PostMessageW(mainWindow(), WM_COMMAND,
-                         static_cast<WPARAM>(win32::menuCommandId(menuNamed(next()))), 0);
+            deliver(mainWindow(), WM_COMMAND,
+                    static_cast<WPARAM>(win32::menuCommandId(menuNamed(next()))), 0);
         } else if (command == L"sleep") {
             Sleep(static_cast<DWORD>(std::stoi(next())));
         } else if (command == L"name") {
@@ -274,6 +306,13 @@ int wmain(int argc, wchar_t** argv) {
             print("gone", flag(FindWindowW(win32::kMainWindowClass, nullptr) == nullptr));
         } else if (command == L"version") {
             describeVersion(next());
+        } else if (command == L"held") {
+            print("held.ctrl", flag(GetAsyncKeyState(VK_CONTROL) & 0x8000));
+            print("held.shift", flag(GetAsyncKeyState(VK_SHIFT) & 0x8000));
+        } else if (command == L"ticks") {
+            print("ticks", std::to_string(GetTickCount64()));
+        } else if (command == L"close") {
+            PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
         } else if (command == L"foreground") {
             wchar_t title[128] = {};
             GetWindowTextW(GetForegroundWindow(), title, 128);

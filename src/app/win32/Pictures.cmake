@@ -1,5 +1,10 @@
 # Where the pictures come from: the assets folder's lists. Sets helmsway_icon_path,
 # helmsway_laid_out_paths and helmsway_runtime_paths (absolute paths).
+if(NOT DEFINED HELMSWAY_LAID_OUT_BITMAPS OR NOT DEFINED HELMSWAY_ICON
+   OR NOT DEFINED HELMSWAY_RUNTIME_BITMAPS)
+  message(FATAL_ERROR "Helmsway.exe needs the pictures listed in assets/CMakeLists.txt")
+endif()
+
 function(helmsway_asset_paths out)
   set(paths "")
   foreach(file IN LISTS ARGN)
@@ -12,44 +17,6 @@ function(helmsway_asset_paths out)
   set(${out} ${paths} PARENT_SCOPE)
 endfunction()
 
-if(DEFINED HELMSWAY_LAID_OUT_BITMAPS AND DEFINED HELMSWAY_ICON)
-  helmsway_asset_paths(helmsway_icon_path ${HELMSWAY_ICON})
-  helmsway_asset_paths(helmsway_laid_out_paths ${HELMSWAY_LAID_OUT_BITMAPS})
-  helmsway_asset_paths(helmsway_runtime_paths ${HELMSWAY_RUNTIME_BITMAPS})
-else()
-  # Until the drawn pictures are in the tree: plain stand-ins made in the build tree only.
-  message(WARNING "Helmsway: no drawn pictures in assets/ yet; building with stand-ins")
-  find_program(MAGICK_CONVERT convert REQUIRED)
-  set(dir ${CMAKE_CURRENT_BINARY_DIR}/stand-ins)
-  file(MAKE_DIRECTORY ${dir})
-  set(names one.bmp slow.bmp normal_a.bmp gem.bmp pad_0.bmp pad_1.bmp pad_2.bmp pad_3.bmp
-    pad_4.bmp pad_5.bmp pad_6.bmp pad_7.bmp stop.bmp turn_left.bmp turn_right.bmp
-    turn_around.bmp anchor.bmp pillar.bmp ${HELMSWAY_RUNTIME_BITMAPS})
-  list(REMOVE_DUPLICATES names)
-  set(helmsway_laid_out_paths "")
-  set(helmsway_runtime_paths "")
-  foreach(name IN LISTS names)
-    if(NOT EXISTS ${dir}/${name})
-      string(MD5 hash ${name})
-      string(SUBSTRING ${hash} 0 6 colour)
-      set(size 25x25)
-      if(name STREQUAL "pad_4.bmp")
-        set(size 28x25)
-      endif()
-      execute_process(COMMAND ${MAGICK_CONVERT} -size ${size} "xc:#${colour}" -fill white
-        -draw "rectangle 0,0 24,1" -type TrueColor BMP3:${dir}/${name})
-    endif()
-    if(name IN_LIST HELMSWAY_RUNTIME_BITMAPS)
-      list(APPEND helmsway_runtime_paths ${dir}/${name})
-    endif()
-    if(NOT name MATCHES "^(fwd|back)_|_a\\.bmp$|^normal\\.bmp$" OR name STREQUAL "normal_a.bmp")
-      list(APPEND helmsway_laid_out_paths ${dir}/${name})
-    endif()
-  endforeach()
-  set(helmsway_icon_path ${dir}/helmsway.ico)
-  if(NOT EXISTS ${helmsway_icon_path})
-    execute_process(COMMAND ${MAGICK_CONVERT} -size 32x32 xc:none -fill "#2060c0"
-      -draw "polygon 4,24 28,24 22,30 10,30" -fill white -draw "polygon 16,2 16,22 6,22"
-      -define icon:auto-resize=32,16 ${helmsway_icon_path})
-  endif()
-endif()
+helmsway_asset_paths(helmsway_icon_path ${HELMSWAY_ICON})
+helmsway_asset_paths(helmsway_laid_out_paths ${HELMSWAY_LAID_OUT_BITMAPS})
+helmsway_asset_paths(helmsway_runtime_paths ${HELMSWAY_RUNTIME_BITMAPS})

@@ -1,18 +1,21 @@
 #pragma once
-// Characters the live map has no key for (é on a US keyboard, emoji) are typed on a spare
-// keycode, one with no keysym, bound to the character's keysym for a moment.
+// Characters the live map has no key for (é on a US keyboard, emoji) are typed on spare
+// keycodes, ones with no keysym, bound to the characters' keysyms for a moment.
 //
-// The moment must last until the receiving program has looked the key up. Programs do not
-// read the map when the key event is made: a map change only tells them the map is stale,
-// and they fetch it anew when they next look a key up, which may be well after the server
-// has handled our events. Unbinding right after XSync lets a busy receiver fetch the map
-// without the binding and see a key that types nothing. So the bindings stay until the
-// receiver has had time to take its events; all characters of one text share one wait.
+// Two things make this delicate. First, the moment must last until the receiving program has
+// looked the keys up: programs do not read the map when the key event is made, a map change
+// only tells them their copy is stale, and they fetch it anew when they next look a key up,
+// which may be well after the server has handled our events. Unbinding right after XSync lets
+// a busy receiver fetch the map without the binding and see keys that type nothing. So the
+// bindings stay until the receiver has had time to take its events.
+//
+// Second, every map change makes every client on the display reload its keyboard (window
+// managers reopen their input method, toolkits recompile the keymap), which costs each of them
+// milliseconds of work. Binding key by key, as tools commonly do, buries the desktop in
+// reloads; all keys of one text are bound in one request and unbound in one more.
 #include <X11/Xlib.h>
 
 #include <chrono>
-#include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace helmsway::x11 {
@@ -28,18 +31,23 @@ public:
     SpareKeys(const SpareKeys&) = delete;
     SpareKeys& operator=(const SpareKeys&) = delete;
 
-    // The spare key bound to `keysym`, binding a free one; nothing when all are in use (call
-    // `settle` and try again) or there are none.
-    std::optional<KeyCode> bind(KeySym keysym);
-    // Waits until the keys typed so far have been looked up, freeing every spare key.
-    void settle();
-    bool available() const { return !spare_.empty(); }
+    // How many keysyms one `bind` can take.
+    std::size_t capacity() const { return spare_.size(); }
+
+    // Binds the keysyms (at most `capacity`) to spare keys in one change of the map and
+    // returns the keys in the same order. Keys bound before are reused, so it first waits
+    // until what was typed on them has been looked up.
+    std::vector<KeyCode> bind(const std::vector<KeySym>& keysyms);
 
 private:
+    void settle();
+    // Sets each key to the keysym beside it (NoSymbol: no keysym at all) in one request.
+    void change(const std::vector<KeyCode>& keys, const std::vector<KeySym>& keysyms);
+
     Display* display_;
     std::vector<KeyCode> spare_;
-    std::unordered_map<KeySym, KeyCode> bound_;
-    std::vector<KeyCode> used_;  // every key bound at some point, to unbind at the end
+    std::size_t used_ = 0;  // the first `used_` spare keys have been bound at some point
+    bool pending_ = false;  // keys typed on bindings that the receiver may not have read yet
 };
 
 }  // namespace helmsway::x11

@@ -49,7 +49,6 @@ KeySym keysymOf(const KeyAction& action) {
 class Typist {
 public:
     Typist(Display* display, const KeyboardMap& map) : display_(display), map_(map) {}
-    ~Typist() { hold(0); }
 
     void type(KeyStroke stroke) {
         hold(stroke.modifiers);
@@ -90,26 +89,37 @@ void sendKeys(Display* display, const KeySequence& keys) {
     });
     if (!complete) return;
 
+    // Where each key comes from: the map, or (for the rest) a spare key bound per run of the
+    // text holding no more distinct characters than there are spare keys.
+    std::vector<std::optional<KeyStroke>> strokes;
+    for (const KeyAction& action : keys) strokes.push_back(strokeFromMap(map, action));
+
     const HeldModifiers held(display, map);
     SpareKeys spare(display, map.spareKeys());
-    {
-        Typist typist(display, map);
-        for (const KeyAction& action : keys) {
-            std::optional<KeyStroke> stroke = strokeFromMap(map, action);
-            if (!stroke) {
-                std::optional<KeyCode> keycode = spare.bind(keysymOf(action));
-                if (!keycode) {
-                    // Every spare key is taken: let the receiver catch up before rebinding.
-                    typist.hold(0);
-                    spare.settle();
-                    keycode = spare.bind(keysymOf(action));
-                }
-                if (!keycode) continue;
-                stroke = KeyStroke{*keycode, 0};
-            }
-            typist.type(*stroke);
+    Typist typist(display, map);
+    std::size_t next = 0;
+    while (next < keys.size()) {
+        std::vector<KeySym> borrowed;
+        std::size_t end = next;
+        for (; end < keys.size(); ++end) {
+            if (strokes[end]) continue;
+            const KeySym sym = keysymOf(keys[end]);
+            if (std::find(borrowed.begin(), borrowed.end(), sym) != borrowed.end()) continue;
+            if (borrowed.size() == spare.capacity()) break;
+            borrowed.push_back(sym);
         }
+        if (!borrowed.empty()) {
+            typist.hold(0);  // no modifier down while the map changes
+            const std::vector<KeyCode> bound = spare.bind(borrowed);
+            for (std::size_t i = next; i < end; ++i) {
+                if (strokes[i]) continue;
+                const auto at = std::find(borrowed.begin(), borrowed.end(), keysymOf(keys[i]));
+                strokes[i] = KeyStroke{bound[static_cast<std::size_t>(at - borrowed.begin())], 0};
+            }
+        }
+        for (; next < end; ++next) typist.type(*strokes[next]);
     }
+    typist.hold(0);
     XSync(display, False);
 }
 

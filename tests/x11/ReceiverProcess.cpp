@@ -1,0 +1,95 @@
+#include "ReceiverProcess.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <thread>
+
+extern char** environ;
+
+namespace helmsway::x11::test {
+
+ReceiverProcess::ReceiverProcess(std::vector<std::string> arguments) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addclose(&actions, fds[1]);
+    arguments.insert(arguments.begin(), HELMSWAY_RECEIVER);
+    std::vector<char*> argv;
+    for (auto& a : arguments) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, HELMSWAY_RECEIVER, &actions, nullptr, argv.data(), environ) != 0)
+        pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    output_ = fds[0];
+
+    const auto ready = rawLine(std::chrono::milliseconds(5000));
+    if (ready && ready->starts_with("ready\t")) window_ = std::stoul(ready->substr(6), nullptr, 16);
+}
+
+ReceiverProcess::~ReceiverProcess() {
+    terminate();
+    if (output_ >= 0) close(output_);
+}
+
+std::optional<std::string> ReceiverProcess::rawLine(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (const auto end = buffer_.find('\n'); end != std::string::npos) {
+            std::string line = buffer_.substr(0, end);
+            buffer_.erase(0, end + 1);
+            return line;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || output_ < 0) return std::nullopt;
+        pollfd fd{output_, POLLIN, 0};
+        if (poll(&fd, 1, static_cast<int>(left.count())) <= 0) return std::nullopt;
+        char chunk[4096];
+        const auto got = read(output_, chunk, sizeof chunk);
+        if (got <= 0) return std::nullopt;
+        buffer_.append(chunk, static_cast<std::size_t>(got));
+    }
+}
+
+std::optional<std::string> ReceiverProcess::nextLine(std::chrono::milliseconds timeout) {
+    auto line = rawLine(timeout);
+    if (!line) return std::nullopt;
+    const auto tab = line->find('\t');
+    if (tab == std::string::npos) return std::nullopt;
+    return line->substr(tab + 1);
+}
+
+int ReceiverProcess::waitForExit(std::chrono::milliseconds timeout) {
+    if (pid_ < 0) return -1;
+    int status = 0;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return -1;
+}
+
+int ReceiverProcess::terminate() {
+    if (pid_ < 0) return -1;
+    kill(pid_, SIGTERM);
+    if (const int status = waitForExit(std::chrono::milliseconds(2000)); pid_ < 0) return status;
+    int status = 0;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return -1;
+}
+
+}  // namespace helmsway::x11::test

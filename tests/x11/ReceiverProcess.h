@@ -1,0 +1,39 @@
+#pragma once
+// The receiver tool run as a child process, its log read line by line from a pipe.
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace helmsway::x11::test {
+
+class ReceiverProcess {
+public:
+    explicit ReceiverProcess(std::vector<std::string> arguments = {});
+    ~ReceiverProcess();
+    ReceiverProcess(const ReceiverProcess&) = delete;
+    ReceiverProcess& operator=(const ReceiverProcess&) = delete;
+
+    // The receiver's window, once it has said it is ready (None if it never did).
+    Window window() const { return window_; }
+    // The text of the next logged line (without its time), or nothing within the timeout.
+    std::optional<std::string> nextLine(
+        std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
+    // Waits for the receiver to end by itself: its exit status, -1 when it did not.
+    int waitForExit(std::chrono::milliseconds timeout);
+    // Sends SIGTERM and waits; the exit status, or -1 when it had to be killed.
+    int terminate();
+
+private:
+    std::optional<std::string> rawLine(std::chrono::milliseconds timeout);
+
+    pid_t pid_ = -1;
+    int output_ = -1;
+    std::string buffer_;
+    Window window_ = None;
+};
+
+}  // namespace helmsway::x11::test

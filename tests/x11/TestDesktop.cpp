@@ -1,0 +1,105 @@
+#include "TestDesktop.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+namespace helmsway::x11::test {
+namespace {
+
+std::vector<unsigned long> rootWindows(Display* display, const char* property) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> out;
+    if (XGetWindowProperty(display, DefaultRootWindow(display),
+                           XInternAtom(display, property, False), 0, 4096, False, XA_WINDOW, &type,
+                           &format, &count, &after, &data) == Success &&
+        data) {
+        const auto* items = reinterpret_cast<unsigned long*>(data);
+        out.assign(items, items + count);
+        XFree(data);
+    }
+    return out;
+}
+
+}  // namespace
+
+Display* testDisplay() {
+    static Display* display = XOpenDisplay(nullptr);
+    return display;
+}
+
+bool windowManagerRuns(Display* display) {
+    return !rootWindows(display, "_NET_SUPPORTING_WM_CHECK").empty();
+}
+
+TestWindow::TestWindow(Display* display, const std::string& title, bool utf8Title,
+                       Window transientFor)
+    : display_(display) {
+    window_ = XCreateSimpleWindow(display, DefaultRootWindow(display), 200, 200, 200, 100, 0, 0,
+                                  WhitePixel(display, DefaultScreen(display)));
+    XStoreName(display, window_, title.c_str());
+    if (utf8Title)
+        XChangeProperty(display, window_, XInternAtom(display, "_NET_WM_NAME", False),
+                        XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(title.data()),
+                        static_cast<int>(title.size()));
+    if (transientFor != None) XSetTransientForHint(display, window_, transientFor);
+    XWMHints hints{};
+    hints.flags = InputHint;
+    hints.input = True;
+    XSetWMHints(display, window_, &hints);
+    XMapWindow(display, window_);
+    XSync(display, False);
+    const bool managed = windowManagerRuns(display);
+    eventually([&] {
+        if (managed) {
+            const auto clients = rootWindows(display, "_NET_CLIENT_LIST");
+            if (std::find(clients.begin(), clients.end(), window_) == clients.end()) return false;
+        }
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display, window_, &attributes);
+        return attributes.map_state == IsViewable;
+    });
+}
+
+TestWindow::~TestWindow() {
+    XDestroyWindow(display_, window_);
+    XSync(display_, False);
+}
+
+Window focusedTopLevel(Display* display) {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    return focus;
+}
+
+Window activeWindow(Display* display) {
+    const auto active = rootWindows(display, "_NET_ACTIVE_WINDOW");
+    return active.empty() ? None : active[0];
+}
+
+KeyCode keycodeOf(Display* display, unsigned long keysym) {
+    return XKeysymToKeycode(display, keysym);
+}
+
+bool keyIsDown(Display* display, KeyCode keycode) {
+    char keys[32] = {};
+    XQueryKeymap(display, keys);
+    return (keys[keycode / 8] >> (keycode % 8)) & 1;
+}
+
+unsigned lockedModifiers(Display* display) {
+    XkbStateRec state{};
+    XkbGetState(display, XkbUseCoreKbd, &state);
+    return state.locked_mods;
+}
+
+}  // namespace helmsway::x11::test

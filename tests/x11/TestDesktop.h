@@ -1,0 +1,53 @@
+#pragma once
+// Small helpers for tests that drive the real X server.
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <ctime>
+#include <string>
+
+namespace helmsway::x11::test {
+
+// The display of the test run, opened once and kept for the whole run.
+Display* testDisplay();
+
+bool windowManagerRuns(Display* display);
+
+// A plain top-level window with a title, mapped and, under a window manager, managed.
+class TestWindow {
+public:
+    // `utf8Title`: also set _NET_WM_NAME; otherwise only WM_NAME (Latin-1) carries the title.
+    TestWindow(Display* display, const std::string& title, bool utf8Title = true,
+               Window transientFor = None);
+    ~TestWindow();
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+    Window id() const { return window_; }
+
+private:
+    Display* display_;
+    Window window_;
+};
+
+// Polls until `condition` holds or the timeout passes; its last answer.
+template <typename Condition>
+bool eventually(Condition condition,
+                std::chrono::milliseconds timeout = std::chrono::milliseconds(3000)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        struct timespec pause {
+            0, 5'000'000
+        };
+        nanosleep(&pause, nullptr);
+    }
+}
+
+Window focusedTopLevel(Display* display);  // the focus window, or the client holding it
+Window activeWindow(Display* display);     // _NET_ACTIVE_WINDOW, None without one
+KeyCode keycodeOf(Display* display, unsigned long keysym);
+bool keyIsDown(Display* display, KeyCode keycode);
+unsigned lockedModifiers(Display* display);
+
+}  // namespace helmsway::x11::test
