@@ -360,7 +360,7 @@ def report(args):
             rows.append((r["side"], len(k), "%.1f" % statistics.median(a),
                          "%.1f" % percentile(a, 99), "%.1f" % statistics.median(k),
                          "%.1f" % percentile(k, 99), "%.1f" % min(k), "%.1f" % max(k)))
-        if r["bench"] == "wine-ticks":
+        if r["bench"] == "wine-ticks" and r["keys"]:
             k = r["keys"]
             rows.append((r["side"], len(k), "-", "-", "%.0f" % statistics.median(k),
                          "%.0f" % percentile(k, 99), "%.0f" % min(k), "%.0f" % max(k)))
