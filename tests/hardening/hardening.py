@@ -157,11 +157,11 @@ def ship_names(args, places, off_map=False):
     names = {
         "10,000 characters": stretch('Sea Dog {+^%~()[]} 42 @ " / \\ _ ', 10000),
         "blanks only": "     ",
-        # Characters the US map has no key for, typed on spare keys.
-        "300 characters, some off the keyboard map": stretch("Ægir's ßéa Dog ", 300),
     }
     if off_map:
-        names = {"10,000 characters, some off the keyboard map":
+        # Characters the US map has no key for, typed on spare keys.
+        names = {"300 characters, some off the keyboard map": stretch("Ægir's ßéa Dog ", 300),
+                 "10,000 characters, some off the keyboard map":
                  stretch('Sea Dog {+^%~()[]} 42 @ " / \\ _ ß é Æ  ', 10000)}
     h = desk.Helmsway(args.helmsway, places)
     r = desk.Receiver(args.receiver)
