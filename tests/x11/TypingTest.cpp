@@ -123,6 +123,15 @@ TEST_F(TypingTest, RandomTextsArriveExactly) {
     }
 }
 
+// Xlib reads the notice that a borrowed key was given back ahead of keys still queued, so the
+// binding must stand until the receiver has drawn every key typed after it.
+TEST_F(TypingTest, LongTextKeepsItsBorrowedCharactersToTheEnd) {
+    std::string text = "\xC5\x81";  // Ł, on none of the layouts
+    for (int i = 0; i < 150; ++i) text += "Slow Forward";
+    text += "\xC5\x81";
+    EXPECT_EQ(typeLine(text), text);
+}
+
 // Whatever the user holds while the tick types, the text arrives as it is, and the user's keys
 // are still down afterwards.
 TEST_F(TypingTest, HeldModifiersDoNotChangeTheText) {

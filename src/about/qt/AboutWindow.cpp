@@ -17,8 +17,13 @@
 namespace helmsway::qt {
 namespace {
 
-QFont layoutFont(const Font& wanted, const QFont& standard) {
-    if (wanted.face.empty()) return standard;
+QFont layoutFont(const Font& wanted, QFont standard) {
+    // The labels were laid out for a narrow dialog font of 8 points (11 pixels); the wider
+    // faces of a Linux desktop need a pixel less to keep every line inside its label.
+    if (wanted.face.empty()) {
+        standard.setPixelSize(10);
+        return standard;
+    }
     // Where the face is missing, the nearest sans-serif face stands in at the same size.
     QFont chosen(qstr(wanted.face));
     chosen.setStyleHint(QFont::SansSerif);

@@ -39,8 +39,10 @@ std::vector<KeyCode> SpareKeys::bind(const std::vector<KeySym>& keysyms) {
 void SpareKeys::settle() {
     if (!pending_) return;
     XSync(display_, False);
-    std::this_thread::sleep_for(kSpareKeySettleTime);
+    std::this_thread::sleep_for(kSpareKeySettleTime +
+                                kSpareKeySettlePerKey * static_cast<long>(typedSinceBind_));
     pending_ = false;
+    typedSinceBind_ = 0;
 }
 
 void SpareKeys::change(const std::vector<KeyCode>& keys, const std::vector<KeySym>& keysyms) {

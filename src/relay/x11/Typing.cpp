@@ -117,7 +117,10 @@ void sendKeys(Display* display, const KeySequence& keys) {
                 strokes[i] = KeyStroke{bound[static_cast<std::size_t>(at - borrowed.begin())], 0};
             }
         }
-        for (; next < end; ++next) typist.type(*strokes[next]);
+        for (; next < end; ++next) {
+            typist.type(*strokes[next]);
+            spare.typed();
+        }
     }
     typist.hold(0);
     XSync(display, False);
