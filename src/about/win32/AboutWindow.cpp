@@ -1,0 +1,244 @@
+#include "about/win32/AboutWindow.h"
+
+#include <vector>
+
+#include "about/AboutLayout.h"
+#include "about/frmAbout.h"
+#include "about/win32/ScreenMetrics.h"
+#include "relay/win32/WideText.h"
+
+namespace helmsway::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"HelmswayAbout";
+// A fixed dialog frame with a close box only: no sizing border, no minimise or maximise.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+struct Child {
+    const ControlLayout* layout;
+    HWND window;
+};
+
+class AboutWindow final : public AboutDesktop {
+public:
+    AboutWindow(HINSTANCE instance, int icon, HWND mainWindow)
+        : instance_(instance), iconId_(icon), mainWindow_(mainWindow) {}
+
+    ~AboutWindow() override {
+        for (HFONT font : fonts_) DeleteObject(font);
+        if (icon_ != nullptr) DestroyIcon(icon_);
+        if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+    }
+
+    void run();
+
+    void setTopmost() override {
+        SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+
+    void unload() override {
+        // The main window is enabled before this one goes, so Windows hands the activation
+        // back to it and not to whatever program lies below.
+        EnableWindow(mainWindow_, TRUE);
+        DestroyWindow(window_);
+    }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
+    void createWindow();
+    void createControls();
+    const Child* childOf(HWND window) const;
+    void paintLines();
+
+    HINSTANCE instance_;
+    int iconId_;
+    HWND mainWindow_;
+    HWND window_ = nullptr;
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    HBRUSH background_ = nullptr;
+    std::vector<Child> children_;
+    std::vector<HFONT> fonts_;
+    frmAbout form_{*this};
+};
+
+void registerClass(HINSTANCE instance, WNDPROC procedure) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = CreateSolidBrush(colorRef(kAboutBackground));
+    windowClass.lpszClassName = kClassName;
+    registered = RegisterClassExW(&windowClass) != 0;
+}
+
+void AboutWindow::run() {
+    registerClass(instance_, windowProc);
+    createWindow();
+    if (window_ == nullptr) return;
+    createControls();
+    form_.Form_Load();
+
+    EnableWindow(mainWindow_, FALSE);
+    ShowWindow(window_, SW_SHOW);
+    for (const Child& child : children_)
+        if (child.layout->name == Control::cmdOK) SetFocus(child.window);
+
+    // The modal loop. IsDialogMessage gives Tab, Enter (the default button) and Esc (IDCANCEL)
+    // their dialog meaning in this plain window.
+    MSG message;
+    while (window_ != nullptr) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is ending: close, and let the main loop see the quit as well.
+            if (window_ != nullptr) unload();
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (IsDialogMessageW(window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void AboutWindow::createWindow() {
+    RECT frame = toPixels(kAboutClientArea);
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+
+    window_ = CreateWindowExW(kExStyle, kClassName, widen(kAboutCaption).c_str(), kStyle, left,
+                              top, width, height, nullptr, nullptr, instance_, this);
+    if (window_ == nullptr) return;
+    icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
+                                          GetSystemMetrics(SM_CXICON),
+                                          GetSystemMetrics(SM_CYICON), 0));
+    smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    background_ = reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
+}
+
+void AboutWindow::createControls() {
+    // The table lists the controls in tab order; creating them in that order gives Windows
+    // the same order for Tab.
+    for (const ControlLayout& control : aboutWindowControls()) {
+        const RECT place = toPixels(control.place);
+        const std::wstring caption = widen(control.caption);
+        const wchar_t* windowClass = L"STATIC";
+        DWORD style = WS_CHILD | WS_VISIBLE;
+        int id = 0;
+        switch (control.kind) {
+        case ControlKind::PushButton:
+            windowClass = L"BUTTON";
+            // The one push button is both the default (Enter) and the cancel button (Esc,
+            // which IsDialogMessage sends as IDCANCEL and the window treats as a click).
+            style |= WS_TABSTOP | BS_DEFPUSHBUTTON;
+            id = IDOK;
+            break;
+        case ControlKind::PictureElement: style |= SS_OWNERDRAW; break;
+        case ControlKind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+        case ControlKind::Line: continue;  // painted by the window itself, see paintLines
+        case ControlKind::Frame: continue;
+        }
+        const HWND child = CreateWindowExW(
+            0, windowClass, caption.c_str(), style, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+        HFONT font = createFont(control.font);
+        if (!isStandardFont(font)) fonts_.push_back(font);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        children_.push_back({&control, child});
+    }
+}
+
+const Child* AboutWindow::childOf(HWND window) const {
+    for (const Child& child : children_)
+        if (child.window == window) return &child;
+    return nullptr;
+}
+
+// A line is a filled rectangle of its thickness. Its right end lies past the client area, and
+// the window's own clipping cuts it off at the edge, as the layout intends.
+void AboutWindow::paintLines() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window_, &paint);
+    for (const ControlLayout& control : aboutWindowControls()) {
+        if (control.kind != ControlKind::Line) continue;
+        const RECT line = toPixels(control.place);
+        const HBRUSH brush = CreateSolidBrush(colorRef(control.foreground));
+        FillRect(dc, &line, brush);
+        DeleteObject(brush);
+    }
+    EndPaint(window_, &paint);
+}
+
+LRESULT CALLBACK AboutWindow::windowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+        static_cast<AboutWindow*>(creation->lpCreateParams)->window_ = window;
+    }
+    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, w, l);
+    return self->handle(window, message, w, l);
+}
+
+LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) form_.cmdOK_Click();
+        return 0;
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_CTLCOLORSTATIC:
+        if (const Child* child = childOf(reinterpret_cast<HWND>(l))) {
+            const auto dc = reinterpret_cast<HDC>(w);
+            SetTextColor(dc, colorRef(child->layout->foreground));
+            SetBkColor(dc, colorRef(child->layout->background));
+            return reinterpret_cast<LRESULT>(background_);
+        }
+        break;
+    case WM_DRAWITEM: {
+        // picIcon: the small image of the program icon, centred in its 20-pixel element.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+        FillRect(item->hDC, &item->rcItem, background_);
+        const int size = GetSystemMetrics(SM_CXSMICON);
+        const int left = item->rcItem.left + (item->rcItem.right - item->rcItem.left - size) / 2;
+        const int top = item->rcItem.top + (item->rcItem.bottom - item->rcItem.top - size) / 2;
+        DrawIconEx(item->hDC, left, top, smallIcon_, size, size, 0, nullptr, DI_NORMAL);
+        return TRUE;
+    }
+    case WM_PAINT: paintLines(); return 0;
+    case WM_CLOSE:
+        // The close box unloads the window without going through cmdOK_Click.
+        unload();
+        return 0;
+    case WM_DESTROY:
+        window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(window, message, w, l);
+}
+
+}  // namespace
+
+void showAboutWindow(HINSTANCE instance, int icon, HWND mainWindow) {
+    AboutWindow about(instance, icon, mainWindow);
+    about.run();
+}
+
+}  // namespace helmsway::win32

@@ -1,0 +1,11 @@
+#pragma once
+// The About window frmAbout, built afresh from its layout table each time it is shown.
+#include <windows.h>
+
+namespace helmsway::win32 {
+
+// Shows the About window modally, with the program icon `icon` (resource id), and returns
+// once it has been closed. It has no owner; `mainWindow` takes no input while it is open.
+void showAboutWindow(HINSTANCE instance, int icon, HWND mainWindow);
+
+}  // namespace helmsway::win32

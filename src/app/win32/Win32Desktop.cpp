@@ -1,0 +1,109 @@
+// What the core asks of the desktop, carried out on the main window.
+#include "app/win32/Win32Desktop.h"
+
+#include "about/win32/AboutWindow.h"
+#include "app/MainWindowLayout.h"
+#include "app/win32/CommandIds.h"
+#include "app/win32/NamePrompt.h"
+#include "app/win32/ResourceIds.h"
+#include "about/win32/ScreenMetrics.h"
+#include "relay/win32/WideText.h"
+#include "relay/win32/Win32Relay.h"
+
+namespace helmsway::win32 {
+namespace {
+
+std::wstring directoryOfThisProgram() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+}  // namespace
+
+Win32Desktop::Win32Desktop(HINSTANCE instance)
+    : instance_(instance), programDirectory_(directoryOfThisProgram()) {}
+
+Win32Desktop::~Win32Desktop() {
+    for (const Picture& picture : pictures_)
+        if (picture.bitmap != nullptr) DeleteObject(picture.bitmap);
+    if (background_ != nullptr) DeleteObject(background_);
+    if (icon_ != nullptr) DestroyIcon(icon_);
+    if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+}
+
+bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
+    // Loaded anew from the program's directory each time, as the user may have replaced the
+    // file; a missing or broken file leaves the element with what it showed.
+    const std::wstring path = programDirectory_ + widen(file);
+    const auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    if (bitmap == nullptr) return false;
+    Picture* picture = pictureOf(controlCommandId(element));
+    if (picture == nullptr) {
+        DeleteObject(bitmap);
+        return false;
+    }
+    if (picture->bitmap != nullptr) DeleteObject(picture->bitmap);
+    picture->bitmap = bitmap;
+    InvalidateRect(picture->window, nullptr, FALSE);
+    return true;
+}
+
+bool Win32Desktop::isChecked(Menu item) const {
+    return (GetMenuState(menuBar_, static_cast<UINT>(menuCommandId(item)), MF_BYCOMMAND) &
+            MF_CHECKED) != 0;
+}
+
+void Win32Desktop::setChecked(Menu item, bool checked) {
+    CheckMenuItem(menuBar_, static_cast<UINT>(menuCommandId(item)),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32Desktop::setOuterHeight(int twips) {
+    // The two heights assume 780 twips of title bar, menu bar and borders. Windows' own are
+    // larger and differ with theme and DPI, so an outer height of 3450 twips would cut the
+    // helm's lowest row. The client area gets what the heights mean for it instead (2670 and
+    // 4395 twips), and AdjustWindowRectEx adds whatever the frame and menu bar really take.
+    RECT outer{0, 0, toPixels(kMainClientArea.width), toPixels(twips - kNonClientTwips)};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Desktop::setTopmost(bool topmost) {
+    SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+}
+
+std::string Win32Desktop::inputBox(std::string_view prompt, std::string_view title) {
+    return narrow(showNamePrompt(instance_, window_, widen(prompt), widen(title)));
+}
+
+void Win32Desktop::showAbout() { showAboutWindow(instance_, IDI_HELMSWAY, window_); }
+
+void Win32Desktop::closeMainWindow() { DestroyWindow(window_); }
+
+void Win32Desktop::setTimerEnabled(bool enabled) {
+    // SetTimer on a running id replaces it, so a second command restarts the 300 ms.
+    if (enabled)
+        SetTimer(window_, kTimer1Id, kTimer1IntervalMs, nullptr);
+    else
+        KillTimer(window_, kTimer1Id);
+}
+
+bool Win32Desktop::activateGameWindow() { return win32::activateGameWindow(); }
+
+void Win32Desktop::sendKeys(const KeySequence& keys) { win32::sendKeys(keys); }
+
+}  // namespace helmsway::win32

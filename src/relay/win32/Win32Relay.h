@@ -1,0 +1,18 @@
+#pragma once
+// The relay's two desktop operations on Windows: activating the game window and typing into
+// whatever window is in the foreground.
+#include <windows.h>
+
+#include "relay/KeySequence.h"
+
+namespace helmsway::win32 {
+
+// Finds the game window among the visible top-level windows by the core's title rule (never
+// one of this process's own) and brings it to the foreground at once. False when there is none.
+bool activateGameWindow();
+
+// Types the keys with one SendInput batch into the foreground window, through the keyboard
+// layout of that window's thread; what the layout cannot type goes in as Unicode packets.
+void sendKeys(const KeySequence& keys);
+
+}  // namespace helmsway::win32

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Closing the main window within 300 ms of a command: the program ends, nothing is typed.
+. "$(dirname "$0")/lib.sh"
+start_receiver game.log
+
+start_helmsway
+out=$(probe click cmdStop -- menu mnuExit -- wait-gone)
+expect "$out" gone=1
+
+start_helmsway
+out=$(probe click cmdPillar -- close -- wait-gone)
+expect "$out" gone=1
+
+sleep 0.7
+expect_typed "$work/game.log"
+echo "close-pending: ok"

@@ -1,0 +1,332 @@
+// Drives Helmsway.exe from outside, as a user would, and reads its windows back through Win32.
+// Usage: probe <command> [args] [-- <command> [args]]...  (one Wine start for many steps)
+//   wait-main                     wait until the main window is shown
+//   click <control> [index]       click a control (picture elements and push buttons)
+//   menu <item>                   choose a menu item
+//   sleep <ms>
+//   name <text> | name-cancel     answer the ship-name prompt
+//   window                        print the main window's styles, sizes and check marks
+//   about                         wait for the About window and print what it is like
+//   about-close ok|enter|esc|close
+//   wait-gone                     wait until the main window has closed
+//   version <file>                print the version record of a file
+//   foreground                    print the title of the foreground window
+//   held                          print whether Ctrl and Shift are held down
+//   ticks                         print GetTickCount64, the clock of the receiver's log
+//   close                         the main window's close box
+//   rect <control> [index]        print the control's screen rectangle: left top right bottom
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/Controls.h"
+#include "app/win32/CommandIds.h"
+#include "app/win32/ResourceIds.h"
+#include "MenuStateHook.h"
+#include "relay/win32/WideText.h"
+
+using namespace helmsway;
+using helmsway::win32::narrow;
+
+namespace {
+
+constexpr std::array<std::wstring_view, 14> kControlNames{
+    L"cmdSpeed",  L"BlueGem",   L"cmdDirection", L"cmdStop", L"cmdTurnLeft",
+    L"cmdTurnRght", L"cmdTurnArnd", L"cmdAnchor", L"cmdPillar", L"Frame1",
+    L"cmdNavigate", L"cmdStart", L"cmdContinue", L"cmdNav"};
+
+constexpr std::array<std::wstring_view, 11> kMenuNames{
+    L"mnuOptions", L"mnuOnTop", L"mnuSpace5", L"mnuName", L"mnuSpace4", L"mnuAbout",
+    L"mnuspace2",  L"mnuExit",  L"mnuInterface", L"mnuSimple", L"mnuAdvanced"};
+
+[[noreturn]] void fail(const std::string& why) {
+    std::printf("error: %s\n", why.c_str());
+    std::fflush(stdout);
+    std::exit(1);
+}
+
+void print(const std::string& key, const std::string& value) {
+    std::printf("%s=%s\n", key.c_str(), value.c_str());
+    std::fflush(stdout);
+}
+
+HWND waitFor(const wchar_t* windowClass, const wchar_t* title, int timeoutMs = 15000) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        const HWND window = FindWindowW(windowClass, title);
+        if (window != nullptr && IsWindowVisible(window)) return window;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+HWND mainWindow() {
+    const HWND window = FindWindowW(win32::kMainWindowClass, nullptr);
+    if (window == nullptr) fail("no main window");
+    return window;
+}
+
+ControlId controlNamed(const std::wstring& name, const std::wstring& index) {
+    for (std::size_t i = 0; i < kControlNames.size(); ++i)
+        if (kControlNames[i] == name)
+            return {static_cast<Control>(i),
+                    static_cast<std::int16_t>(index.empty() ? kNoIndex : std::stoi(index))};
+    fail("unknown control " + narrow(name));
+}
+
+Menu menuNamed(const std::wstring& name) {
+    for (std::size_t i = 0; i < kMenuNames.size(); ++i)
+        if (kMenuNames[i] == name) return static_cast<Menu>(i);
+    fail("unknown menu item " + narrow(name));
+}
+
+HWND controlWindow(ControlId id) {
+    const HWND control = GetDlgItem(mainWindow(), win32::controlCommandId(id));
+    if (control == nullptr) fail("no such control");
+    return control;
+}
+
+std::wstring className(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+// Sent, so the next step sees its effect; but a click that opens a modal window does not
+// return until that window closes, so the probe gives up waiting after a moment and goes on.
+void deliver(HWND window, UINT message, WPARAM w, LPARAM l) {
+    SendMessageTimeoutW(window, message, w, l, SMTO_NORMAL, 250, nullptr);
+}
+
+void click(HWND control) {
+    if (className(control) == L"Button") {
+        deliver(control, BM_CLICK, 0, 0);
+        return;
+    }
+    deliver(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    deliver(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+// Menus live in the memory of the process that made them, so GetMenuState works only inside
+// Helmsway: the probe hooks Helmsway's thread with probehook.dll and asks the hook.
+UINT menuState(HWND window, Menu item) {
+    static HHOOK hook = [window] {
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring dll(path);
+        dll = dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"probehook.dll";
+        const HMODULE module = LoadLibraryW(dll.c_str());
+        if (module == nullptr) fail("no probehook.dll");
+        const auto procedure =
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, kHookProcName)));
+        return SetWindowsHookExW(WH_CALLWNDPROC, procedure, module,
+                                 GetWindowThreadProcessId(window, nullptr));
+    }();
+    if (hook == nullptr) fail("cannot hook Helmsway");
+    RemovePropW(window, kMenuStateProp);
+    SendMessageW(window, RegisterWindowMessageW(kAskMenuState),
+                 static_cast<WPARAM>(win32::menuCommandId(item)), 0);
+    const auto answer = reinterpret_cast<INT_PTR>(GetPropW(window, kMenuStateProp));
+    if (answer == 0) fail("the hook did not answer");
+    return static_cast<UINT>(answer - 2);
+}
+
+std::string flag(bool value) { return value ? "1" : "0"; }
+
+void describeMainWindow() {
+    const HWND window = mainWindow();
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    print("thickframe", flag(style & WS_THICKFRAME));
+    print("maximizebox", flag(style & WS_MAXIMIZEBOX));
+    print("minimizebox", flag(style & WS_MINIMIZEBOX));
+    print("sysmenu", flag(style & WS_SYSMENU));
+    print("topmost", flag(exStyle & WS_EX_TOPMOST));
+    print("enabled", flag(IsWindowEnabled(window)));
+    RECT client{}, outer{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    print("client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    print("origin", std::to_string(outer.left) + "," + std::to_string(outer.top));
+    print("outer", std::to_string(outer.right - outer.left) + "x" +
+                       std::to_string(outer.bottom - outer.top));
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    print("screen", std::to_string(screenWidth) + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+    const HDC screen = GetDC(nullptr);
+    print("dpi", std::to_string(GetDeviceCaps(screen, LOGPIXELSY)));
+    ReleaseDC(nullptr, screen);
+    for (Menu item : {Menu::mnuOnTop, Menu::mnuSimple, Menu::mnuAdvanced}) {
+        const UINT state = menuState(window, item);
+        print(narrow(kMenuNames[static_cast<std::size_t>(item)]),
+              state == static_cast<UINT>(-1) ? "unknown" : flag(state & MF_CHECKED));
+    }
+    wchar_t title[64] = {};
+    GetWindowTextW(window, title, 64);
+    print("caption", narrow(title));
+}
+
+void describeAbout() {
+    const HWND about = waitFor(L"HelmswayAbout", nullptr);
+    if (about == nullptr) fail("no About window");
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
+    wchar_t title[64] = {};
+    GetWindowTextW(about, title, 64);
+    print("about.caption", narrow(title));
+    print("about.topmost", flag(exStyle & WS_EX_TOPMOST));
+    print("about.thickframe", flag(style & WS_THICKFRAME));
+    print("about.minimizebox", flag(style & WS_MINIMIZEBOX));
+    print("about.maximizebox", flag(style & WS_MAXIMIZEBOX));
+    print("about.owner", flag(GetWindow(about, GW_OWNER) != nullptr));
+    RECT client{};
+    GetClientRect(about, &client);
+    print("about.client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    print("main.enabled", flag(IsWindowEnabled(mainWindow())));
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &info);
+    print("about.focus", flag(info.hwndFocus != nullptr && GetDlgCtrlID(info.hwndFocus) == IDOK));
+    int labels = 0;
+    for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        if (className(child) == L"Static" && text[0] != 0) {
+            ++labels;
+            print("about.label", narrow(text));
+        }
+    }
+    print("about.labels", std::to_string(labels));
+}
+
+void closeAbout(const std::wstring& how) {
+    const HWND about = waitFor(L"HelmswayAbout", nullptr);
+    if (about == nullptr) fail("no About window");
+    const HWND ok = GetDlgItem(about, IDOK);
+    if (how == L"ok") {
+        PostMessageW(ok, BM_CLICK, 0, 0);
+    } else if (how == L"enter" || how == L"esc") {
+        const WPARAM key = how == L"enter" ? VK_RETURN : VK_ESCAPE;
+        PostMessageW(ok, WM_KEYDOWN, key, 1);
+        PostMessageW(ok, WM_KEYUP, key, 0xC0000001);
+    } else {
+        PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    for (int waited = 0; waited < 5000 && IsWindow(about); waited += 20) Sleep(20);
+    print("about.closed", flag(!IsWindow(about)));
+}
+
+void answerNamePrompt(const std::wstring* text) {
+    const HWND prompt = waitFor(L"#32770", L"Ship Name");
+    if (prompt == nullptr) fail("no ship-name prompt");
+    wchar_t label[128] = {};
+    GetDlgItemTextW(prompt, IDC_PROMPT, label, 128);
+    print("prompt", narrow(label));
+    if (text == nullptr) {
+        PostMessageW(prompt, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    SendMessageW(GetDlgItem(prompt, IDC_NAME), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(text->c_str()));
+    PostMessageW(GetDlgItem(prompt, IDOK), BM_CLICK, 0, 0);
+}
+
+std::string versionString(const std::vector<BYTE>& data, const wchar_t* name) {
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+        return "missing";
+    return narrow(std::wstring(value, length > 0 ? length - 1 : 0));
+}
+
+void describeVersion(const std::wstring& file) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    if (size == 0) fail("no version record");
+    std::vector<BYTE> data(size);
+    GetFileVersionInfoW(file.c_str(), 0, size, data.data());
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length);
+    const auto dotted = [](DWORD high, DWORD low) {
+        return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
+               std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
+    };
+    print("fileversion", dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS));
+    print("productversion", dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS));
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion", L"ProductName"})
+        print(narrow(name), versionString(data, name));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    std::size_t at = 0;
+    const auto next = [&]() -> std::wstring {
+        if (at >= args.size() || args[at] == L"--") fail("missing argument");
+        return args[at++];
+    };
+    const auto optional = [&]() -> std::wstring {
+        return at < args.size() && args[at] != L"--" ? args[at++] : std::wstring{};
+    };
+    while (at < args.size()) {
+        const std::wstring command = next();
+        if (command == L"wait-main") {
+            if (waitFor(win32::kMainWindowClass, nullptr) == nullptr) fail("main window not shown");
+        } else if (command == L"click") {
+            const std::wstring name = next();
+            click(controlWindow(controlNamed(name, optional())));
+        } else if (command == L"menu") {
+            deliver(mainWindow(), WM_COMMAND,
+                    static_cast<WPARAM>(win32::menuCommandId(menuNamed(next()))), 0);
+        } else if (command == L"sleep") {
+            Sleep(static_cast<DWORD>(std::stoi(next())));
+        } else if (command == L"name") {
+            const std::wstring text = next();
+            answerNamePrompt(&text);
+        } else if (command == L"name-cancel") {
+            answerNamePrompt(nullptr);
+        } else if (command == L"window") {
+            describeMainWindow();
+        } else if (command == L"about") {
+            describeAbout();
+        } else if (command == L"about-close") {
+            closeAbout(next());
+        } else if (command == L"wait-gone") {
+            int waited = 0;
+            while (FindWindowW(win32::kMainWindowClass, nullptr) != nullptr && waited < 5000) {
+                Sleep(20);
+                waited += 20;
+            }
+            print("gone", flag(FindWindowW(win32::kMainWindowClass, nullptr) == nullptr));
+        } else if (command == L"version") {
+            describeVersion(next());
+        } else if (command == L"held") {
+            print("held.ctrl", flag(GetAsyncKeyState(VK_CONTROL) & 0x8000));
+            print("held.shift", flag(GetAsyncKeyState(VK_SHIFT) & 0x8000));
+        } else if (command == L"ticks") {
+            print("ticks", std::to_string(GetTickCount64()));
+        } else if (command == L"close") {
+            PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else if (command == L"foreground") {
+            wchar_t title[128] = {};
+            GetWindowTextW(GetForegroundWindow(), title, 128);
+            print("foreground", narrow(title));
+        } else if (command == L"rect") {
+            const std::wstring name = next();
+            RECT place{};
+            GetWindowRect(controlWindow(controlNamed(name, optional())), &place);
+            std::printf("%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
+            std::fflush(stdout);
+        } else {
+            fail("unknown command " + narrow(command));
+        }
+        if (at < args.size() && args[at] == L"--") ++at;
+    }
+    return 0;
+}
