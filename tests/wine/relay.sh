@@ -38,11 +38,15 @@ xdotool keydown Control_L
 click_on_screen cmdStop
 expect "$(probe held)" held.ctrl=1
 wait_lines "$work/game.log" 26
+# Let the batch finish (it presses Ctrl again at its end) before the user lets go.
+sleep 0.3
 xdotool keyup Control_L
+# Beyond the Basic Multilingual Plane: typed as a surrogate pair.
+step 28 menu mnuName -- name 'Clef 𝄞'
 # Cancel relays nothing.
 probe menu mnuName -- name-cancel -- sleep 700 >/dev/null
 
 expect_typed "$work/game.log" Stop "" "Raise Anchor" "" "Drop Anchor" "" Doracron "" \
   Sueacron "" Forward "" "Forward Left" "" "Forward One" "" Stop "" "Goto 3" "" Continue "" \
-  "Set Name a+b{c} ß é Æ" "" Stop ""
+  "Set Name a+b{c} ß é Æ" "" Stop "" "Set Name Clef 𝄞" ""
 echo "relay: ok"
