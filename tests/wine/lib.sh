@@ -73,7 +73,7 @@ expect_typed() {
   printf '%s\n' "$@" >"$work/expected"
   [ $# -eq 0 ] && : >"$work/expected"
   typed "$log" >"$work/actual"
-  diff -u "$work/expected" "$work/actual" >&2 || fail "typed text differs"
+  diff -u "$work/expected" "$work/actual" >&2 || { cat -A "$log" >&2; fail "typed text differs"; }
 }
 
 # A real mouse click through the X server at the centre of a control.

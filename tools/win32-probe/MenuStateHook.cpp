@@ -1,10 +1,9 @@
 // Runs inside Helmsway.exe once the probe hooks its thread.
-#include <windows.h>
-
 #include "MenuStateHook.h"
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK probeCallWndProc(int code, WPARAM w,
-                                                                    LPARAM l) {
+#include <windows.h>
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK probeCallWndProc(int code, WPARAM w, LPARAM l) {
     if (code == HC_ACTION) {
         static const UINT ask = RegisterWindowMessageW(kAskMenuState);
         const auto* call = reinterpret_cast<const CWPSTRUCT*>(l);

@@ -24,10 +24,10 @@
 #include <string_view>
 #include <vector>
 
+#include "MenuStateHook.h"
 #include "app/Controls.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
-#include "MenuStateHook.h"
 #include "relay/win32/WideText.h"
 
 using namespace helmsway;
@@ -36,12 +36,12 @@ using helmsway::win32::narrow;
 namespace {
 
 constexpr std::array<std::wstring_view, 14> kControlNames{
-    L"cmdSpeed",  L"BlueGem",   L"cmdDirection", L"cmdStop", L"cmdTurnLeft",
-    L"cmdTurnRght", L"cmdTurnArnd", L"cmdAnchor", L"cmdPillar", L"Frame1",
-    L"cmdNavigate", L"cmdStart", L"cmdContinue", L"cmdNav"};
+    L"cmdSpeed",    L"BlueGem",     L"cmdDirection", L"cmdStop",   L"cmdTurnLeft",
+    L"cmdTurnRght", L"cmdTurnArnd", L"cmdAnchor",    L"cmdPillar", L"Frame1",
+    L"cmdNavigate", L"cmdStart",    L"cmdContinue",  L"cmdNav"};
 
 constexpr std::array<std::wstring_view, 11> kMenuNames{
-    L"mnuOptions", L"mnuOnTop", L"mnuSpace5", L"mnuName", L"mnuSpace4", L"mnuAbout",
+    L"mnuOptions", L"mnuOnTop", L"mnuSpace5",    L"mnuName",   L"mnuSpace4",  L"mnuAbout",
     L"mnuspace2",  L"mnuExit",  L"mnuInterface", L"mnuSimple", L"mnuAdvanced"};
 
 [[noreturn]] void fail(const std::string& why) {
@@ -121,8 +121,8 @@ UINT menuState(HWND window, Menu item) {
         dll = dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"probehook.dll";
         const HMODULE module = LoadLibraryW(dll.c_str());
         if (module == nullptr) fail("no probehook.dll");
-        const auto procedure =
-            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, kHookProcName)));
+        const auto procedure = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void*>(GetProcAddress(module, kHookProcName)));
         return SetWindowsHookExW(WH_CALLWNDPROC, procedure, module,
                                  GetWindowThreadProcessId(window, nullptr));
     }();
@@ -155,7 +155,8 @@ void describeMainWindow() {
     print("outer", std::to_string(outer.right - outer.left) + "x" +
                        std::to_string(outer.bottom - outer.top));
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    print("screen", std::to_string(screenWidth) + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+    print("screen",
+          std::to_string(screenWidth) + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
     const HDC screen = GetDC(nullptr);
     print("dpi", std::to_string(GetDeviceCaps(screen, LOGPIXELSY)));
     ReleaseDC(nullptr, screen);

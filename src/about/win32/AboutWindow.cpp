@@ -116,12 +116,12 @@ void AboutWindow::createWindow() {
     const int left = work.left + (work.right - work.left - width) / 2;
     const int top = work.top + (work.bottom - work.top - height) / 2;
 
-    window_ = CreateWindowExW(kExStyle, kClassName, widen(kAboutCaption).c_str(), kStyle, left,
-                              top, width, height, nullptr, nullptr, instance_, this);
+    window_ = CreateWindowExW(kExStyle, kClassName, widen(kAboutCaption).c_str(), kStyle, left, top,
+                              width, height, nullptr, nullptr, instance_, this);
     if (window_ == nullptr) return;
-    icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXICON),
-                                          GetSystemMetrics(SM_CYICON), 0));
+    icon_ =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), 0));
@@ -152,10 +152,10 @@ void AboutWindow::createControls() {
         case ControlKind::Line: continue;  // painted by the window itself, see paintLines
         case ControlKind::Frame: continue;
         }
-        const HWND child = CreateWindowExW(
-            0, windowClass, caption.c_str(), style, place.left, place.top,
-            place.right - place.left, place.bottom - place.top, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+        const HWND child =
+            CreateWindowExW(0, windowClass, caption.c_str(), style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
         HFONT font = createFont(control.font);
         if (!isStandardFont(font)) fonts_.push_back(font);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -27,18 +27,14 @@ RECT toPixels(const TwipsRect& place) {
 }
 
 HFONT standardFont() {
-    static const HFONT font = [] {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            return CreateFontIndirectW(&metrics.lfMessageFont);
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }();
+    // The dialog font (MS Sans Serif, 8 points), which the captions' places were sized for;
+    // the larger message font of newer systems would cut the About texts short.
+    static const HFONT font = createFont({"MS Sans Serif", 8});
     return font;
 }
 
 HFONT createFont(const Font& font) {
-    if (font.face.empty()) return standardFont();
+    if (font.face.empty() || font.points <= 0) return standardFont();
     LOGFONTW description{};
     description.lfHeight = -static_cast<LONG>(std::lround(font.points * systemDpi() / 72.0));
     description.lfWeight = FW_NORMAL;

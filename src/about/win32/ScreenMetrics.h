@@ -15,7 +15,7 @@ RECT toPixels(const TwipsRect& place);
 
 constexpr COLORREF colorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-// The standard dialog font of the system (its message font), made once for the whole run.
+// The standard dialog font of the system, made once for the whole run.
 HFONT standardFont();
 
 // A font of the table's face and size, or the standard font when the table names none. The

@@ -1,8 +1,9 @@
 // The main window frmHelmsway: built by walking the core's layout tables, its events passed
 // on to the core's handlers by control name and index.
-#include <windows.h>
-
+// clang-format off
+#include <windows.h>  // first: the other Win32 headers build on its types
 #include <uxtheme.h>
+// clang-format on
 
 #include <algorithm>
 
@@ -33,9 +34,9 @@ HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* windowClass,
 
 bool Win32Desktop::create(frmHelmsway& form) {
     form_ = &form;
-    icon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_HELMSWAY), IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXICON),
-                                          GetSystemMetrics(SM_CYICON), 0));
+    icon_ =
+        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_HELMSWAY), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_HELMSWAY),
                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), 0));
@@ -57,8 +58,8 @@ bool Win32Desktop::create(frmHelmsway& form) {
     menuBar_ = createMenuBar();
     RECT outer = toPixels(kMainClientArea);
     AdjustWindowRectEx(&outer, kStyle, TRUE, kExStyle);
-    window_ = CreateWindowExW(kExStyle, kMainWindowClass, widen(kMainWindowCaption).c_str(),
-                              kStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+    window_ = CreateWindowExW(kExStyle, kMainWindowClass, widen(kMainWindowCaption).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                               outer.bottom - outer.top, nullptr, menuBar_, instance_, this);
     if (window_ == nullptr) return false;
     createControls();
@@ -80,16 +81,15 @@ void Win32Desktop::createControls() {
         case ControlKind::PictureElement: {
             // Owner-drawn, so the bitmap is shown unscaled and cut off at the element's edge;
             // SS_NOTIFY makes the static report its clicks.
-            const HWND element = createChild(window_, instance_, L"STATIC", {},
-                                             SS_OWNERDRAW | SS_NOTIFY, place, id);
-            const auto bitmap = static_cast<HBITMAP>(LoadImageW(
-                instance_, widen(control->bitmap).c_str(), IMAGE_BITMAP, 0, 0, 0));
+            const HWND element =
+                createChild(window_, instance_, L"STATIC", {}, SS_OWNERDRAW | SS_NOTIFY, place, id);
+            const auto bitmap = static_cast<HBITMAP>(
+                LoadImageW(instance_, widen(control->bitmap).c_str(), IMAGE_BITMAP, 0, 0, 0));
             pictures_.push_back({control->id(), element, bitmap});
             break;
         }
         case ControlKind::PushButton: {
-            const HWND button = createChild(window_, instance_, L"BUTTON",
-                                            widen(control->caption),
+            const HWND button = createChild(window_, instance_, L"BUTTON", widen(control->caption),
                                             WS_TABSTOP | BS_PUSHBUTTON, place, id);
             SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(standardFont()), FALSE);
             break;

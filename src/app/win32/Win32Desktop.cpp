@@ -2,11 +2,11 @@
 #include "app/win32/Win32Desktop.h"
 
 #include "about/win32/AboutWindow.h"
+#include "about/win32/ScreenMetrics.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/NamePrompt.h"
 #include "app/win32/ResourceIds.h"
-#include "about/win32/ScreenMetrics.h"
 #include "relay/win32/WideText.h"
 #include "relay/win32/Win32Relay.h"
 

@@ -1,7 +1,8 @@
 // Helmsway for Windows: the main window is the program; closing it ends the run.
-#include <windows.h>
-
+// clang-format off
+#include <windows.h>  // first: the other Win32 headers build on its types
 #include <commctrl.h>
+// clang-format on
 
 #include "app/frmHelmsway.h"
 #include "app/win32/Win32Desktop.h"
@@ -20,8 +21,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Gives Tab and the arrow keys their dialog meaning among the push buttons.
-        if (desktop.window() != nullptr && IsDialogMessageW(desktop.window(), &message))
-            continue;
+        if (desktop.window() != nullptr && IsDialogMessageW(desktop.window(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
