@@ -1,11 +1,13 @@
 #include "app/qt/Pictures.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QString>
 
 #include "app/MainWindowLayout.h"
+#include "helm/BitmapCheck.h"
 
 namespace helmsway::qt {
 namespace {
@@ -35,10 +37,14 @@ QPixmap laidOutPicture(std::string_view name, PixelSize size) {
 }
 
 std::optional<QPixmap> loadRuntimePicture(std::string_view file) {
-    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                         QString::fromUtf8(file.data(), qsizetype(file.size()));
+    QFile source(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                 QString::fromUtf8(file.data(), qsizetype(file.size())));
+    if (!source.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = source.readAll();
+    if (!isCompleteBitmap(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+        return std::nullopt;
     QImage image;
-    if (!image.load(path) || image.isNull()) return std::nullopt;
+    if (!image.loadFromData(bytes, "BMP") || image.isNull()) return std::nullopt;
     return QPixmap::fromImage(image);
 }
 

@@ -1,12 +1,18 @@
 // What the core asks of the desktop, carried out on the main window.
 #include "app/win32/Win32Desktop.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "about/win32/AboutWindow.h"
 #include "about/win32/ScreenMetrics.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/NamePrompt.h"
 #include "app/win32/ResourceIds.h"
+#include "helm/BitmapCheck.h"
 #include "relay/win32/WideText.h"
 #include "relay/win32/Win32Relay.h"
 
@@ -28,6 +34,12 @@ std::wstring directoryOfThisProgram() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
+// The whole file, or nothing when it cannot be read.
+std::string readFile(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 }  // namespace
 
 Win32Desktop::Win32Desktop(HINSTANCE instance)
@@ -45,6 +57,7 @@ bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
     // Loaded anew from the program's directory each time, as the user may have replaced the
     // file; a missing or broken file leaves the element with what it showed.
     const std::wstring path = programDirectory_ + widen(file);
+    if (!isCompleteBitmap(readFile(path))) return false;
     const auto bitmap = static_cast<HBITMAP>(
         LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (bitmap == nullptr) return false;

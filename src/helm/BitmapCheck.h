@@ -1,0 +1,12 @@
+#pragma once
+// Whether a picture file's bytes are a whole Windows bitmap. Image loaders are lenient: a
+// bitmap cut short loads with its missing rows filled in, and a handler would carry on as if
+// the picture were fine. The shells check a file with this before they decode it, so a
+// damaged file is a failed step like a missing one.
+#include <string_view>
+
+namespace helmsway {
+
+bool isCompleteBitmap(std::string_view fileBytes);
+
+}  // namespace helmsway
