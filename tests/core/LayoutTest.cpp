@@ -61,21 +61,8 @@ TEST(MainWindowLayout, SimpleShowsTheWholeHelmAndNoneOfTheFrameAdvancedShowsBoth
 TEST(MainWindowLayout, TabOrderRunsFromTheFrameToTheLastGem) {
     std::map<int, std::string> order;
     const auto name = [](const ControlLayout& c) {
-        static const std::map<Control, std::string> names{{Control::Frame1, "Frame1"},
-                                                          {Control::cmdStart, "cmdStart"},
-                                                          {Control::cmdNav, "cmdNav"},
-                                                          {Control::cmdContinue, "cmdContinue"},
-                                                          {Control::cmdNavigate, "cmdNavigate"},
-                                                          {Control::cmdTurnLeft, "cmdTurnLeft"},
-                                                          {Control::cmdTurnRght, "cmdTurnRght"},
-                                                          {Control::cmdTurnArnd, "cmdTurnArnd"},
-                                                          {Control::cmdAnchor, "cmdAnchor"},
-                                                          {Control::cmdPillar, "cmdPillar"},
-                                                          {Control::cmdDirection, "cmdDirection"},
-                                                          {Control::cmdStop, "cmdStop"},
-                                                          {Control::BlueGem, "BlueGem"},
-                                                          {Control::cmdSpeed, "cmdSpeed"}};
-        return names.at(c.name) + (c.index == kNoIndex ? "" : std::to_string(c.index));
+        return std::string(controlName(c.name)) +
+               (c.index == kNoIndex ? "" : std::to_string(c.index));
     };
     for (const ControlLayout& control : mainWindowControls())
         EXPECT_TRUE(order.emplace(control.tabIndex, name(control)).second) << name(control);

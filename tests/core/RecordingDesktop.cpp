@@ -5,21 +5,10 @@
 namespace helmsway::testing {
 
 std::string describe(ControlId id) {
-    static const std::map<Control, std::string> names{{Control::cmdDirection, "cmdDirection"},
-                                                      {Control::cmdSpeed, "cmdSpeed"},
-                                                      {Control::BlueGem, "BlueGem"}};
-    const auto it = names.find(id.name);
-    return (it == names.end() ? "control" : it->second) + "(" + std::to_string(id.index) + ")";
+    return std::string(controlName(id.name)) + "(" + std::to_string(id.index) + ")";
 }
 
-std::string describe(Menu item) {
-    switch (item) {
-    case Menu::mnuOnTop: return "mnuOnTop";
-    case Menu::mnuSimple: return "mnuSimple";
-    case Menu::mnuAdvanced: return "mnuAdvanced";
-    default: return "menu";
-    }
-}
+std::string describe(Menu item) { return std::string(menuName(item)); }
 
 // Characters as themselves, named keys as symbols no phrase holds: "Stop⏎⏎".
 std::string describe(const KeySequence& keys) {
