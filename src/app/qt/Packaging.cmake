@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 set(helmsway_libdir "${CMAKE_INSTALL_LIBDIR}/helmsway")
 install(TARGETS helmsway RUNTIME DESTINATION "${helmsway_libdir}")
-install(FILES ${HELMSWAY_RUNTIME_PICTURE_FILES} DESTINATION "${helmsway_libdir}")
+install(FILES ${HELMSWAY_RUNTIME_BITMAPS} DESTINATION "${helmsway_libdir}")
 
 file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/bin")
 file(RELATIVE_PATH link_target "/usr/${CMAKE_INSTALL_BINDIR}" "/usr/${helmsway_libdir}/helmsway")
@@ -13,14 +13,7 @@ install(FILES "${CMAKE_CURRENT_BINARY_DIR}/bin/helmsway" DESTINATION "${CMAKE_IN
 
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/linux/helmsway.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-if(HELMSWAY_ICON_PNG)
-  set(icon "${HELMSWAY_ICON_PNG}")
-  if(NOT IS_ABSOLUTE "${icon}")
-    set(icon "${HELMSWAY_ASSETS_DIR}/${icon}")
-  endif()
-  install(FILES "${icon}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps"
-          RENAME helmsway.png)
-endif()
+install(FILES "${HELMSWAY_ICON_PNG}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME helmsway)
