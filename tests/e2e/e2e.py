@@ -195,7 +195,12 @@ def typing():
     helm.choose("Options", 2)
     dialog = xdotool("search", "--sync", "--onlyvisible", "--name", "^Ship Name$").split()[0]
     xdotool("windowactivate", "--sync", dialog)
-    xdotool("type", "--delay", "40", name)
+    # Pasted, not typed: xdotool types a character the layout lacks on a key it binds only for
+    # that moment, and Qt, which fetches the changed keymap when it gets to the key, loses the
+    # character whenever it gets there late. The relayed name is what is checked here.
+    subprocess.run(["xclip", "-selection", "clipboard"], input=name, text=True, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xdotool("key", "ctrl+v")
     time.sleep(0.2)
     xdotool("mousemove", "--sync", "0", "0")
     at = time.monotonic()

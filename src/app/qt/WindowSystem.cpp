@@ -68,4 +68,10 @@ void sendKeys(const KeySequence& keys) {
     if (Display* display = x11Display()) x11::sendKeys(display, keys);
 }
 
+void releaseSpareKeys() {
+    if (Display* display = x11Display()) x11::releaseSpareKeys(display);
+}
+
+std::chrono::milliseconds spareKeyReleaseDelay() { return x11::kSpareKeyReleaseDelay; }
+
 }  // namespace helmsway::qt

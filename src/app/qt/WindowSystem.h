@@ -2,6 +2,8 @@
 // What the shells ask of the window system beyond Qt: stacking order, the game window and
 // typing. On X11 these go to the window manager and XTest; on any other platform (the
 // offscreen one of the tests) there is no game window and nothing to type into.
+#include <chrono>
+
 #include "relay/KeySequence.h"
 
 class QWidget;
@@ -17,5 +19,9 @@ void keepOnTop(QWidget& window, bool on);
 bool activateGameWindow(const QWidget& own);
 
 void sendKeys(const KeySequence& keys);
+// Gives back the keys `sendKeys` borrowed for characters the layout lacks; it is to be called
+// once nothing has been typed for `spareKeyReleaseDelay`, and at the end.
+void releaseSpareKeys();
+std::chrono::milliseconds spareKeyReleaseDelay();
 
 }  // namespace helmsway::qt

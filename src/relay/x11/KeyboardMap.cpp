@@ -72,8 +72,10 @@ KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks) {
     for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
         const auto keycode = static_cast<KeyCode>(code);
         map.modmap_[keycode] = xkb->map->modmap[keycode];
-        if (XkbKeyNumGroups(xkb.get(), keycode) == 0 && map.modmap_[keycode] == 0)
-            map.spare_.push_back(keycode);
+        const int groups = XkbKeyNumGroups(xkb.get(), keycode);
+        if (groups == 0 && map.modmap_[keycode] == 0) map.spare_.push_back(keycode);
+        if (groups == 1 && XkbKeyGroupWidth(xkb.get(), keycode, 0) == 1)
+            map.sole_[keycode] = XkbKeySymEntry(xkb.get(), keycode, 0, 0);
     }
 
     // A key to hold each real modifier: any key bound to it in the modifier map, the best

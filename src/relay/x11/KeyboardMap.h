@@ -32,6 +32,8 @@ public:
     unsigned modifiersOf(KeyCode keycode) const { return modmap_[keycode]; }
     // Keys with no keysym at all, free to be bound for a moment.
     const std::vector<KeyCode>& spareKeys() const { return spare_; }
+    // The keysym of a key bound the way spare keys are (one group of one level), else NoSymbol.
+    KeySym soleKeysym(KeyCode keycode) const { return sole_[keycode]; }
 
 private:
     std::unordered_map<char32_t, KeyStroke> byCharacter_;
@@ -39,6 +41,7 @@ private:
     unsigned char modmap_[256] = {};
     KeyCode modifierKeys_[8] = {};
     std::vector<KeyCode> spare_;
+    KeySym sole_[256] = {};
 };
 
 }  // namespace helmsway::x11

@@ -81,21 +81,24 @@ void sendKeys(Display* display, const KeySequence& keys) {
 
     // Caps Lock is set aside below, so the map is read as it will be while we type.
     const KeyboardMap map = KeyboardMap::read(display, LockMask);
+    SpareKeys spare(display, map);
+
+    // Where each key comes from: the layout's own keys, or (for the rest) a spare key bound
+    // per run of the text holding no more distinct characters than there are spare keys. Keys
+    // borrowed before are not the layout's: they are asked for again, so they stay bound.
+    std::vector<std::optional<KeyStroke>> strokes;
+    for (const KeyAction& action : keys) {
+        auto stroke = strokeFromMap(map, action);
+        if (stroke && spare.borrowed(stroke->keycode)) stroke.reset();
+        strokes.push_back(stroke);
+    }
 
     // Half a command is worse than none: when a character can be typed neither from the map
     // nor on a spare key, nothing is typed.
-    const bool complete = std::all_of(keys.begin(), keys.end(), [&](const KeyAction& a) {
-        return typeable(a) && (strokeFromMap(map, a) || !map.spareKeys().empty());
-    });
-    if (!complete) return;
-
-    // Where each key comes from: the map, or (for the rest) a spare key bound per run of the
-    // text holding no more distinct characters than there are spare keys.
-    std::vector<std::optional<KeyStroke>> strokes;
-    for (const KeyAction& action : keys) strokes.push_back(strokeFromMap(map, action));
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (!typeable(keys[i]) || (!strokes[i] && spare.capacity() == 0)) return;
 
     const HeldModifiers held(display, map);
-    SpareKeys spare(display, map.spareKeys());
     Typist typist(display, map);
     std::size_t next = 0;
     while (next < keys.size()) {
@@ -111,6 +114,7 @@ void sendKeys(Display* display, const KeySequence& keys) {
         if (!borrowed.empty()) {
             typist.hold(0);  // no modifier down while the map changes
             const std::vector<KeyCode> bound = spare.bind(borrowed);
+            if (bound.empty()) break;  // never: a run holds at most `capacity` keysyms
             for (std::size_t i = next; i < end; ++i) {
                 if (strokes[i]) continue;
                 const auto at = std::find(borrowed.begin(), borrowed.end(), keysymOf(keys[i]));
