@@ -26,7 +26,6 @@ QtDesktop::QtDesktop() {
     QObject::connect(&timer1_, &QTimer::timeout, [this] { form_.Timer1_Timer(); });
     // Keys borrowed for characters the layout lacks must stay bound until the game has read
     // them, which may be long after the typing; they are given back once typing has paused.
-    releaseSpareKeys_.setInterval(spareKeyReleaseDelay());
     releaseSpareKeys_.setSingleShot(true);
     QObject::connect(&releaseSpareKeys_, &QTimer::timeout, [] { releaseSpareKeys(); });
 }
@@ -89,7 +88,7 @@ bool QtDesktop::activateGameWindow() { return qt::activateGameWindow(*window_); 
 
 void QtDesktop::sendKeys(const KeySequence& keys) {
     qt::sendKeys(keys);
-    releaseSpareKeys_.start();  // restarts a running count
+    releaseSpareKeys_.start(spareKeyReleaseDelay(keys.size()));  // restarts a running count
 }
 
 }  // namespace helmsway::qt

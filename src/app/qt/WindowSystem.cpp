@@ -72,6 +72,8 @@ void releaseSpareKeys() {
     if (Display* display = x11Display()) x11::releaseSpareKeys(display);
 }
 
-std::chrono::milliseconds spareKeyReleaseDelay() { return x11::kSpareKeyReleaseDelay; }
+std::chrono::milliseconds spareKeyReleaseDelay(std::size_t keysTyped) {
+    return x11::spareKeyReleaseDelay(keysTyped);
+}
 
 }  // namespace helmsway::qt

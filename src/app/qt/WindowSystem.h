@@ -3,6 +3,7 @@
 // typing. On X11 these go to the window manager and XTest; on any other platform (the
 // offscreen one of the tests) there is no game window and nothing to type into.
 #include <chrono>
+#include <cstddef>
 
 #include "relay/KeySequence.h"
 
@@ -22,6 +23,6 @@ void sendKeys(const KeySequence& keys);
 // Gives back the keys `sendKeys` borrowed for characters the layout lacks; it is to be called
 // once nothing has been typed for `spareKeyReleaseDelay`, and at the end.
 void releaseSpareKeys();
-std::chrono::milliseconds spareKeyReleaseDelay();
+std::chrono::milliseconds spareKeyReleaseDelay(std::size_t keysTyped);
 
 }  // namespace helmsway::qt

@@ -10,7 +10,7 @@
 // No wait after typing is long enough for a receiver that is busy or loaded, so bindings are
 // not undone after a text: they stay, are reused by later texts that need the same
 // characters, and are given back by `releaseSpareKeys` once the program has been idle for
-// `kSpareKeyReleaseDelay` and when it ends. Only when a text needs more new characters than
+// `spareKeyReleaseDelay` and when it ends. Only when a text needs more new characters than
 // there are free spare keys is a binding replaced, and then only after a wait for the receiver.
 //
 // Second, every map change makes every client on the display reload its keyboard (window

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 
 #include <chrono>
+#include <cstddef>
 
 #include "relay/KeySequence.h"
 
@@ -18,12 +19,17 @@ bool activateGameWindow(Display* display, Window own);
 // bound to them after the call, for the receiver to look up whenever it gets to the keys.
 void sendKeys(Display* display, const KeySequence& keys);
 
-// How long the program must have typed nothing before its borrowed keys are given back: far
-// longer than any receiver takes to read its keys, yet the map does not stay changed for long.
-inline constexpr std::chrono::milliseconds kSpareKeyReleaseDelay{3000};
+// How long the program must have typed nothing, after typing `keysTyped` keys, before its
+// borrowed keys are given back: far longer than any receiver takes to read its keys, yet the
+// map does not stay changed for long. A receiver works through its queue at its own pace and
+// its copy of the map is refreshed ahead of the keys still queued, so a long text (a ship name
+// of thousands of characters) keeps the keys bound for five milliseconds per key on top.
+constexpr std::chrono::milliseconds spareKeyReleaseDelay(std::size_t keysTyped) {
+    return std::chrono::milliseconds{3000} + 5 * std::chrono::milliseconds{keysTyped};
+}
 
 // Unbinds, in one change of the map, every spare key `sendKeys` has bound and the map still
-// shows. For when the program has typed nothing for `kSpareKeyReleaseDelay` and when it ends,
+// shows. For when the program has typed nothing for `spareKeyReleaseDelay` and when it ends,
 // so the keyboard map is left as it was found.
 void releaseSpareKeys(Display* display);
 
