@@ -5,14 +5,11 @@
 
 namespace helmsway {
 
-// X11's headers define None as a macro; keep it out of the enum whatever the include order.
-#pragma push_macro("None")
-#undef None
-enum class NamedKey { None, Enter, Tab, Escape, Backspace };
-#pragma pop_macro("None")
+// Character: type `character`; the others are keys of their own.
+enum class NamedKey { Character, Enter, Tab, Escape, Backspace };
 
 struct KeyAction {
-    NamedKey key = NamedKey{};  // NamedKey::None: type `character`
+    NamedKey key = NamedKey::Character;
     char32_t character = 0;
     friend bool operator==(const KeyAction&, const KeyAction&) = default;
 };

@@ -108,7 +108,7 @@ std::optional<KeySequence> parseKeystrokeText(std::string_view text) {
             // "{c}" for any one character, "}" included ("{}}"); otherwise "{NAME}".
             if (i + 2 < s.size() && s[i + 2] == U'}') {
                 if (isControl(s[i + 1])) return std::nullopt;
-                keys.push_back({NamedKey::None, s[i + 1]});
+                keys.push_back({NamedKey::Character, s[i + 1]});
                 i += 2;
                 continue;
             }
@@ -121,7 +121,7 @@ std::optional<KeySequence> parseKeystrokeText(std::string_view text) {
         } else if (isReserved(c) || isControl(c)) {
             return std::nullopt;
         } else {
-            keys.push_back({NamedKey::None, c});
+            keys.push_back({NamedKey::Character, c});
         }
     }
     return keys;

@@ -69,7 +69,7 @@ TEST(KeystrokeNotation, EscapeThenParseGivesBackEveryPrintableName) {
         ASSERT_TRUE(keys.has_value()) << utf8;
         ASSERT_EQ(keys->size(), name.size() + 2) << utf8;
         for (std::size_t i = 0; i < name.size(); ++i)
-            ASSERT_EQ((*keys)[i], (KeyAction{NamedKey::None, name[i]})) << utf8;
+            ASSERT_EQ((*keys)[i], (KeyAction{NamedKey::Character, name[i]})) << utf8;
         EXPECT_EQ(keys->back().key, NamedKey::Enter);
         EXPECT_EQ((*keys)[name.size()].key, NamedKey::Enter);
     }

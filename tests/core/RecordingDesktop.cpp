@@ -15,7 +15,7 @@ std::string describe(const KeySequence& keys) {
     std::string out;
     for (const KeyAction& key : keys) {
         switch (key.key) {
-        case NamedKey::None: out += encodeUtf8(std::u32string(1, key.character)); break;
+        case NamedKey::Character: out += encodeUtf8(std::u32string(1, key.character)); break;
         case NamedKey::Enter: out += "⏎"; break;
         case NamedKey::Tab: out += "⇥"; break;
         case NamedKey::Escape: out += "⎋"; break;

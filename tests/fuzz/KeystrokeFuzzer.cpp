@@ -22,7 +22,7 @@ std::string writeOut(const KeySequence& keys) {
     std::string text;
     for (const KeyAction& key : keys) {
         switch (key.key) {
-        case NamedKey::None:
+        case NamedKey::Character:
             text += escapeKeystrokeText(encodeUtf8(std::u32string(1, key.character)));
             break;
         case NamedKey::Enter: text += "{ENTER}"; break;
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (keys) {
             require(keys->size() == name->size() + 1);
             for (std::size_t i = 0; i < name->size(); ++i)
-                require((*keys)[i] == KeyAction{NamedKey::None, (*name)[i]});
+                require((*keys)[i] == KeyAction{NamedKey::Character, (*name)[i]});
             require(keys->back().key == NamedKey::Enter);
         }
     }

@@ -115,7 +115,7 @@ WORD namedKey(NamedKey key) {
     case NamedKey::Tab: return VK_TAB;
     case NamedKey::Escape: return VK_ESCAPE;
     case NamedKey::Backspace: return VK_BACK;
-    case NamedKey::None: break;
+    case NamedKey::Character: break;
     }
     return 0;
 }
@@ -144,7 +144,7 @@ void sendKeys(const KeySequence& keys) {
 
     const bool capsLock = (GetKeyState(VK_CAPITAL) & 1) != 0;
     for (const KeyAction& action : keys) {
-        if (action.key == NamedKey::None)
+        if (action.key == NamedKey::Character)
             batch.character(action.character, capsLock);
         else
             batch.tap(namedKey(action.key));

@@ -14,9 +14,6 @@
 namespace helmsway::x11 {
 namespace {
 
-// NamedKey::None, which X11's None macro hides from here.
-constexpr NamedKey kCharacter{};
-
 KeySym namedKeysym(NamedKey key) {
     switch (key) {
     case NamedKey::Enter: return XK_Return;
@@ -30,18 +27,19 @@ KeySym namedKeysym(NamedKey key) {
 
 // Control characters have no key of their own; the notation never yields them.
 bool typeable(const KeyAction& action) {
-    if (action.key != kCharacter) return true;
+    if (action.key != NamedKey::Character) return true;
     const char32_t c = action.character;
     return c >= 0x20 && c != 0x7f && !(c >= 0x80 && c < 0xa0) && c <= 0x10ffff;
 }
 
 std::optional<KeyStroke> strokeFromMap(const KeyboardMap& map, const KeyAction& action) {
-    return action.key == kCharacter ? map.find(action.character)
-                                    : map.findKeysym(namedKeysym(action.key));
+    return action.key == NamedKey::Character ? map.find(action.character)
+                                             : map.findKeysym(namedKeysym(action.key));
 }
 
 KeySym keysymOf(const KeyAction& action) {
-    return action.key == kCharacter ? unicodeToKeysym(action.character) : namedKeysym(action.key);
+    return action.key == NamedKey::Character ? unicodeToKeysym(action.character)
+                                             : namedKeysym(action.key);
 }
 
 // Presses keys and holds the modifiers each one needs, changing only the modifiers that differ
