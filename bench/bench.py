@@ -19,15 +19,14 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
-sys.path.insert(0, os.path.join(ROOT, "tests", "hardening"))
-import desk  # noqa: E402  (the tests' receiver and program drivers)
+sys.path.insert(0, os.path.join(ROOT, "tools", "helmdesk"))
+import helmdesk  # noqa: E402  (the receiver and program drivers the tests use too)
 import xprobe  # noqa: E402
 
 LINUX = os.path.join(ROOT, "build", "linux")
 BENCH = os.path.join(ROOT, "build", "bench")
-HELMSWAY = os.path.join(LINUX, "src", "app", "qt", "helmsway")
-RECEIVER = os.path.join(LINUX, "tools", "receiver-x11", "helmsway-receiver")
-PLACES = os.path.join(LINUX, "tests", "hardening", "helmsway-places")
+HELMSWAY, RECEIVER, PLACES = (helmdesk.programs(LINUX)[name]
+                               for name in ("helmsway", "receiver", "places"))
 BARE_QT = os.path.join(BENCH, "bare-qt")
 TYPER = os.path.join(BENCH, "type-through-helmsway")
 
@@ -91,14 +90,14 @@ def typing(args):
     }
     rounds = 1 if args.smoke else 3
     for sender, send in [item for _ in range(rounds) for item in senders.items()]:
-        r = desk.Receiver(RECEIVER)
+        r = helmdesk.Receiver(RECEIVER)
         try:
             time.sleep(0.3)
             send(r.window)
             got = collect(r, len(lines))
         finally:
             r.close()
-        received = "\n".join(text for _, text in got[1:])
+        received = "\n".join(line.text for line in got[1:])
         matcher = difflib.SequenceMatcher(None, expected, received, autojunk=False)
         right = sum(block.size for block in matcher.get_matching_blocks())
         wrong = max(len(expected), len(received)) - right
@@ -107,7 +106,7 @@ def typing(args):
                 print("%s %s: %s %r -> %r" % (args.layout, sender, tag, expected[a:b],
                                               received[c:d]), file=sys.stderr)
         seconds = (got[-1][0] - got[0][0]) / 1000 if len(got) > 1 else float("nan")
-        chars = sum(len(text) + 1 for _, text in got[1:])
+        chars = sum(len(line.text) + 1 for line in got[1:])
         record(args.results, bench="typing", layout=args.layout, sender=sender,
                characters=len(expected) + 1, cps=chars / seconds if seconds > 0 else 0,
                wrong=wrong, seconds=seconds)
@@ -151,25 +150,25 @@ def receiver_offset(display, receiver):
     for _ in range(5):
         t = time.monotonic()
         display.keys(["Return"])
-        ms, _ = receiver.lines.get(timeout=2)
-        offsets.append(t - ms / 1000)
+        offsets.append(t - receiver.lines.get(timeout=2).ms / 1000)
         time.sleep(0.05)
     return max(offsets)  # the key cannot arrive before it was sent
 
 
 def clicks(args):
     count = 10 if args.smoke else 200
-    places = desk.load_places(PLACES)
+    places = helmdesk.load_places(PLACES)
     display = xprobe.Display()
-    r = desk.Receiver(RECEIVER)
-    h = desk.Helmsway(HELMSWAY, places)
+    r = helmdesk.Receiver(RECEIVER)
+    h = helmdesk.Helmsway(HELMSWAY, places)
     watch = ActiveWindowWatch()
     try:
         subprocess.run(["xdotool", "windowactivate", "--sync", str(r.window)], check=True)
         time.sleep(0.2)
         offset = receiver_offset(display, r)
         x0, y0, _ = h.origin()
-        x, y = places[("cmdStop", -1)]
+        left, top, width, height = places[("cmdStop", -1)]
+        x, y = left + width // 2, top + height // 2
         activation, keys = [], []
         for _ in range(count):
             t = time.monotonic()
@@ -204,26 +203,9 @@ def clicks(args):
 # ---------------------------------------------------------------------------------------------
 # Start-up, footprint and idle, for a program against its floor.
 
-def find_window(pid, name, timeout=20):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
-                               capture_output=True, text=True).stdout.split()
-        if found:
-            return int(found[0]), time.monotonic()
-        time.sleep(0.001)
-    raise RuntimeError("no window named %s" % name)
-
-
-def window_size(window):
-    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True).stdout
-    return (int(re.search(r"Width:\s+(\d+)", info).group(1)),
-            int(re.search(r"Height:\s+(\d+)", info).group(1)))
-
-
 def first_paint(display, window, settle=1.0):
     """The moment the window first showed what it shows once settled."""
-    width, height = window_size(window)
+    _, _, width, height = helmdesk.geometry(window)
     frames = []
     end = time.monotonic() + settle
     while time.monotonic() < end:
@@ -235,11 +217,6 @@ def first_paint(display, window, settle=1.0):
 
 def process_threads(pid):
     return [os.path.join("/proc", str(pid), "task", t) for t in os.listdir("/proc/%d/task" % pid)]
-
-
-def rss_kb(pid):
-    with open("/proc/%d/status" % pid) as status:
-        return int(re.search(r"VmRSS:\s+(\d+)", status.read()).group(1))
 
 
 def wakeups_and_cpu(pid):
@@ -281,10 +258,10 @@ def startup(args):
         for _ in range(runs):
             t = time.monotonic()
             proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            window, _ = find_window(proc.pid, title)
+            window = helmdesk.find_window(title, timeout=20)
             painted = first_paint(display, window)
             starts.append((painted - t) * 1000)
-            rss.append(rss_kb(program_pid(proc.pid, exe)))
+            rss.append(helmdesk.rss_kb(program_pid(proc.pid, exe)))
             proc.terminate()
             proc.wait()
             if args.wine:
@@ -317,7 +294,7 @@ def idle(args):
     for name, command, title in [("Helmsway", [HELMSWAY], "^Helmsway$"),
                                  ("bare Qt window", [BARE_QT], "^Bare Qt$")]:
         proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        find_window(proc.pid, title)
+        helmdesk.find_window(title, timeout=20)
         time.sleep(1.0)
         s0, c0 = wakeups_and_cpu(proc.pid)
         time.sleep(seconds)

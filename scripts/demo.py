@@ -7,31 +7,28 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-import e2e  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools", "helmdesk"))
+import helmdesk  # noqa: E402
 
 build, screenshot = sys.argv[1], sys.argv[2]
-leave = "--leave-running" in sys.argv
-e2e.HELMSWAY = os.path.join(build, "src/app/qt/helmsway")
-e2e.RECEIVER = os.path.join(build, "tools/receiver-x11/helmsway-receiver")
-e2e.LAYOUT_DUMP = os.path.join(build, "tests/e2e/helmsway-layout-dump")
-
-receiver, helm = e2e.Receiver(), e2e.Helmsway()
-steps = [(["cmdStop"], "Stop"), (["cmdAnchor"], "anchor"),
-         (["BlueGem2", "cmdDirection1"], "gem 2, pad 1")]
+programs = helmdesk.programs(build)
+receiver = helmdesk.Receiver(programs["receiver"])
+helm = helmdesk.Helmsway(programs["helmsway"], helmdesk.load_places(programs["places"]))
+steps = [([("cmdStop",)], "Stop"), ([("cmdAnchor",)], "anchor"),
+         ([("BlueGem", 2), ("cmdDirection", 1)], "gem 2, pad 1")]
 for controls, what in steps:
     for control in controls:
-        helm.click(control)
+        helm.click(*control)
         time.sleep(0.1)
-    print(f"clicked {what}:", [text for _, text in receiver.take(2)])
-helm.choose("Interface", 2)
-helm.click("cmdNavigate3")
-print("clicked Advanced, Goto 3:", [text for _, text in receiver.take(2)])
+    print(f"clicked {what}:", receiver.take(2))
+helm.menu("Interface", 2)
+helm.click("cmdNavigate", 3)
+print("clicked Advanced, Goto 3:", receiver.take(2))
 subprocess.run(["import", "-window", "root", screenshot], check=True)
 print("screenshot:", screenshot)
-if leave:
+if "--leave-running" in sys.argv:
     print("Helmsway and the receiver are left running; close them when done.")
     receiver.proc.stdout.close()
 else:
-    helm.stop()
-    receiver.stop()
+    helm.close()
+    receiver.close()

@@ -8,7 +8,6 @@
 
 #include "RecordingDesktop.h"
 #include "app/frmHelmsway.h"
-#include "helm/DirectionPad.h"
 
 namespace helmsway::testing {
 namespace {
@@ -66,18 +65,6 @@ TEST(DirectionPad, EveryElementFacingAndSpeedRelaysItsPhraseThroughTheHandler) {
                 form.Timer1_Timer();
                 EXPECT_EQ(desktop.typed, std::vector<std::string>{phrase + "⏎⏎"});
             }
-}
-
-TEST(DirectionPad, TheLowerCaseCellIsTheOnlyOne) {
-    int lowerCaseCells = 0;
-    for (int facing = 0; facing <= 4; ++facing)
-        for (int speed = 1; speed <= 3; ++speed)
-            for (std::int16_t element = 0; element <= 7; ++element)
-                if (padPhrase(element, static_cast<std::int16_t>(facing),
-                              static_cast<std::int16_t>(speed))
-                        .ends_with(" left"))
-                    ++lowerCaseCells;
-    EXPECT_EQ(lowerCaseCells, 1);
 }
 
 }  // namespace

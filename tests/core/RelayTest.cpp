@@ -2,7 +2,6 @@
 // activated; typed once by the tick with a second Enter.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,35 +14,18 @@ namespace {
 using Calls = std::vector<std::string>;
 
 struct Command {
-    std::string name;
-    std::function<void(frmHelmsway&)> click;
+    ControlId control;
     std::string phrase;
 };
 
+// One command of each kind the helm has: fixed, pad, turn, map.
 const std::vector<Command>& commands() {
     static const std::vector<Command> kCommands{
-        {"stop", [](frmHelmsway& f) { f.click({Control::cmdStop}); }, "Stop"},
-        {"anchor", [](frmHelmsway& f) { f.click({Control::cmdAnchor}); }, "Raise Anchor"},
-        {"pillar", [](frmHelmsway& f) { f.click({Control::cmdPillar}); }, "Doracron"},
-        {"pad",
-         [](frmHelmsway& f) {
-             f.click({Control::cmdDirection, 1});
-         },
-         "Forward"},
-        {"turn", [](frmHelmsway& f) { f.click({Control::cmdTurnArnd}); }, "Turn Around"},
-        {"goto 3",
-         [](frmHelmsway& f) {
-             f.click({Control::cmdNavigate, 3});
-         },
-         "Goto 3"},
-        {"goto 9",
-         [](frmHelmsway& f) {
-             f.click({Control::cmdNavigate, 9});
-         },
-         "Goto 9"},
-        {"start", [](frmHelmsway& f) { f.click({Control::cmdStart}); }, "Start"},
-        {"nav", [](frmHelmsway& f) { f.click({Control::cmdNav}); }, "Nav"},
-        {"continue", [](frmHelmsway& f) { f.click({Control::cmdContinue}); }, "Continue"},
+        {{Control::cmdStop}, "Stop"},           {{Control::cmdAnchor}, "Raise Anchor"},
+        {{Control::cmdPillar}, "Doracron"},     {{Control::cmdDirection, 1}, "Forward"},
+        {{Control::cmdTurnArnd}, "Turn Around"}, {{Control::cmdNavigate, 3}, "Goto 3"},
+        {{Control::cmdNavigate, 9}, "Goto 9"},  {{Control::cmdStart}, "Start"},
+        {{Control::cmdNav}, "Nav"},             {{Control::cmdContinue}, "Continue"},
     };
     return kCommands;
 }
@@ -51,11 +33,11 @@ const std::vector<Command>& commands() {
 TEST(Relay, EveryCommandStoresItsTextThenArmsTheTimerThenActivatesAndTheTickTypesIt) {
     for (const Command& command : commands()) {
         StartedHelm s;
-        command.click(s.form);
+        s.form.click(command.control);
         const Calls calls = s.desktop.take();
-        ASSERT_GE(calls.size(), 2U) << command.name;
-        EXPECT_EQ(calls[0], "timer on") << command.name;
-        EXPECT_EQ(calls[1], "activate") << command.name;
+        ASSERT_GE(calls.size(), 2U) << command.phrase;
+        EXPECT_EQ(calls[0], "timer on") << command.phrase;
+        EXPECT_EQ(calls[1], "activate") << command.phrase;
         EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}");
 
         s.form.Timer1_Timer();
@@ -79,14 +61,14 @@ TEST(Relay, WithoutAGameWindowTheTextIsStillTypedAtTheTickButTheHandlerStops) {
         s.desktop.gameWindowPresent = false;
         s.desktop.take();
         const frmHelmsway before = s.form;
-        command.click(s.form);
+        s.form.click(command.control);
         const Calls calls = s.desktop.take();
         // The relay step is the last that runs: no picture is reset after it.
         ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back(), "activate") << command.name;
+        EXPECT_EQ(calls.back(), "activate") << command.phrase;
         EXPECT_EQ(s.form.intAnchor, before.intAnchor);
         EXPECT_EQ(s.form.intPillar, before.intPillar);
-        EXPECT_EQ(s.desktop.shownOnDiagonal[2], "fwd_r_sa.bmp") << command.name;
+        EXPECT_EQ(s.desktop.shownOnDiagonal[2], "fwd_r_sa.bmp") << command.phrase;
         s.form.Timer1_Timer();
         EXPECT_EQ(s.desktop.typed, (Calls{command.phrase + "⏎⏎"}));
         EXPECT_FALSE(s.desktop.timerEnabled);

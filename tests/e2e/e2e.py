@@ -1,262 +1,270 @@
-#!/usr/bin/env python3
-"""End-to-end cases: the real Helmsway beside the real receiver on a private X display.
+"""The real Helmsway beside the real receiver, titled like the game window, on a private
+desktop (run under tests/support/with-desktop). Clicks go to the places the core's layout table
+gives; the receiver's lines are checked exactly, and the program must still be running.
 
-Run under tests/support/with-desktop. Clicks go to the places on the screen that the core's
-layout table gives (printed by helmsway-layout-dump); the receiver, titled like the game
-window, logs every line typed into it, and its lines are checked exactly, with the time they
-arrive after the click.
-Usage: e2e.py HELMSWAY RECEIVER LAYOUT_DUMP GROUP
+  e2e.py GROUP BUILD_DIR
+
+clicks, names: what each control and menu does, with the time the keys arrive after the click.
+missing, text, truncated, game-window, ship-names, bursts: the program under abuse (broken
+picture files, game windows that vanish or ignore their keys, huge names, hundreds of clicks a
+second).
 """
 import os
-import queue
-import shutil
-import subprocess
 import sys
-import tempfile
-import threading
 import time
 
-HELMSWAY = RECEIVER = LAYOUT_DUMP = ""
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools", "helmdesk"))
+import helmdesk  # noqa: E402
+
 # Timer1 is 300 ms; the lines must come after it, and not much later.
 EARLIEST_MS, LATEST_MS = 250, 1500
-failures = []
+FAILURES = []
 
 
-def run(*args):
-    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
+def short(value):
+    text = repr(value)
+    return text if len(text) <= 200 else text[:120] + " ... " + text[-60:]
 
 
-def xdotool(*args):
-    return run("xdotool", *args)
+def check(case, got, want=True):
+    if got != want:
+        FAILURES.append("%s: got %s, want %s" % (case, short(got), short(want)))
+    print("ok  " if got == want else "FAIL", case)
 
 
-class Receiver:
-    def __init__(self):
-        self.proc = subprocess.Popen([RECEIVER], stdout=subprocess.PIPE, text=True,
-                                     encoding="utf-8")
-        self.lines = queue.Queue()
-        threading.Thread(target=self._read, daemon=True).start()
-        first = self.lines.get(timeout=10)
-        assert first[1].startswith("ready\t"), first
-
-    def _read(self):
-        for line in self.proc.stdout:
-            self.lines.put((time.monotonic(), line.rstrip("\n")))
-
-    def take(self, count, timeout=3.0):
-        got, deadline = [], time.monotonic() + timeout
-        while len(got) < count:
-            try:
-                at, line = self.lines.get(timeout=max(0.01, deadline - time.monotonic()))
-            except queue.Empty:
-                break
-            got.append((at, line.split("\t", 1)[1]))
-        return got
-
-    def quiet_for(self, seconds):
-        return self.take(1, timeout=seconds) == []
-
-    def stop(self):
-        self.proc.terminate()
-        self.proc.wait(timeout=5)
+def command(phrase):
+    """What one command leaves in the receiver: its line and the empty one of the second Enter."""
+    return [phrase, ""]
 
 
-class Helmsway:
-    def __init__(self, program=None):
-        self.proc = subprocess.Popen([program or HELMSWAY], stderr=subprocess.DEVNULL)
-        self.window = xdotool("search", "--sync", "--onlyvisible", "--name", "^Helmsway$").split()[0]
-        time.sleep(0.3)  # the window manager's frame and the first paint
-        self.places, panel = {}, {}
-        for line in run(LAYOUT_DUMP, "96").splitlines():
-            name, *numbers = line.split("\t")
-            if name.startswith("panel:"):
-                panel[name[6:]] = int(numbers[0])
-            else:
-                self.places[name] = tuple(int(n) for n in numbers)
-        x, y, _, height = self.geometry()
-        self.menu_bar = height - panel["simple"]
-
-    def geometry(self):
-        # xwininfo's absolute corner is the client window's own; xdotool's getwindowgeometry
-        # adds the frame offset once more under a reparenting window manager.
-        info = run("xwininfo", "-id", self.window)
-        value = lambda key: int(info.split(key)[1].split()[0])
-        return (value("Absolute upper-left X:"), value("Absolute upper-left Y:"),
-                value("Width:"), value("Height:"))
-
-    def click_at(self, x, y):
-        # --sync waits for the pointer to move, which it never does when it is there already.
-        here = xdotool("getmouselocation").split()
-        if here[:2] != [f"x:{x}", f"y:{y}"]:
-            xdotool("mousemove", "--sync", str(x), str(y))
-        at = time.monotonic()
-        xdotool("click", "1")
-        return at
-
-    def click(self, control):
-        x, y, _, _ = self.geometry()
-        left, top, width, height = self.places[control]
-        return self.click_at(x + left + width // 2, y + self.menu_bar + top + height // 2)
-
-    def choose(self, menu, downs):
-        # The menu titles by their place on the bar, then the items by the keyboard: separators
-        # are skipped, and nothing depends on the height of an item in the style.
-        x, y, _, _ = self.geometry()
-        self.click_at(x + {"Options": 28, "Interface": 97}[menu], y + self.menu_bar // 2)
-        time.sleep(0.2)
-        xdotool("key", "--delay", "50", *(["Down"] * downs), "Return")
-        time.sleep(0.2)
-
-    def state(self):
-        return run("xprop", "-id", self.window, "_NET_WM_STATE")
-
-    def close_button(self):
-        x, y, width, _ = self.geometry()
-        return self.click_at(x + width - 8, y - 10)
-
-    def alive(self):
-        return self.proc.poll() is None
-
-    def stop(self):
-        if self.alive():
-            self.proc.terminate()
-        self.proc.wait(timeout=5)
+def relays(case, receiver, clicked_at, phrase):
+    """The phrase arrives once, about 300 ms after the click, and nothing after it."""
+    got = receiver.take_lines(2)
+    check(case, [line.text for line in got], command(phrase))
+    delays = [round((line.at - clicked_at) * 1000) for line in got]
+    check(case + " ~300 ms %s" % delays, all(EARLIEST_MS <= d <= LATEST_MS for d in delays))
+    check(case + " nothing more", receiver.quiet(0.1), [])
 
 
-T0 = time.monotonic()
-
-
-def check(name, condition, detail=""):
-    print(f"{time.monotonic() - T0:6.2f}", end=" ")
-    print(("ok    " if condition else "FAIL  ") + name + ("" if condition else "  " + detail))
-    if not condition:
-        failures.append(name)
-
-
-def expect_lines(name, receiver, clicked_at, phrase):
-    got = receiver.take(2)
-    texts = [text for _, text in got]
-    check(name, texts == [phrase, ""], f"got {texts!r}")
-    if len(got) == 2:
-        delays = [round((at - clicked_at) * 1000) for at, _ in got]
-        check(name + " ~300 ms", all(EARLIEST_MS <= d <= LATEST_MS for d in delays),
-              f"{delays} ms")
-        print(f"      delays {delays} ms")
-    check(name + " nothing more", receiver.quiet_for(0.1))
-
-
-def clicks():
-    receiver, helm = Receiver(), Helmsway()
-    check("kept on top at start", "_NET_WM_STATE_ABOVE" in helm.state(), helm.state())
+def clicks(p):
+    r, h = helmdesk.Receiver(p["receiver"]), helmdesk.Helmsway(p["helmsway"], p["places"])
+    check("kept on top at start", "_NET_WM_STATE_ABOVE" in h.state())
     cases = [
-        ("Stop", [], "cmdStop", "Stop"),
-        ("first anchor", [], "cmdAnchor", "Raise Anchor"),
-        ("second anchor", [], "cmdAnchor", "Drop Anchor"),
-        ("pillar", [], "cmdPillar", "Doracron"),
-        ("gem 2, pad 1", ["BlueGem2"], "cmdDirection1", "Forward Left"),
-        ("slow, pad 5 (facing 2)", ["cmdSpeed2"], "cmdDirection5", "Slow Back Right"),
-        ("gem 0, pad 5 slow", ["BlueGem0"], "cmdDirection5", "Slow Back"),
-        ("gem 1, turn right", ["BlueGem1"], "cmdTurnRght", "Turn Right"),
-        ("after the turn, normal, pad 2", ["cmdSpeed3"], "cmdDirection2", "Forward"),
+        ("Stop", [], ("cmdStop",), "Stop"),
+        ("first anchor", [], ("cmdAnchor",), "Raise Anchor"),
+        ("second anchor", [], ("cmdAnchor",), "Drop Anchor"),
+        ("pillar", [], ("cmdPillar",), "Doracron"),
+        ("gem 2, pad 1", [("BlueGem", 2)], ("cmdDirection", 1), "Forward Left"),
+        ("slow, pad 5 (facing 2)", [("cmdSpeed", 2)], ("cmdDirection", 5), "Slow Back Right"),
+        ("gem 0, pad 5 slow", [("BlueGem", 0)], ("cmdDirection", 5), "Slow Back"),
+        ("gem 1, turn right", [("BlueGem", 1)], ("cmdTurnRght",), "Turn Right"),
+        ("after the turn, normal, pad 2", [("cmdSpeed", 3)], ("cmdDirection", 2), "Forward"),
     ]
-    for name, before, control, phrase in cases:
+    for case, before, control, phrase in cases:
         for step in before:
-            helm.click(step)
+            h.click(*step)
             time.sleep(0.05)
-        expect_lines(name, receiver, helm.click(control), phrase)
+        relays(case, r, h.click(*control), phrase)
 
-    x, y, _, height = helm.geometry()
-    helm.choose("Interface", 2)
-    _, y2, _, advanced_height = helm.geometry()
-    check("Advanced makes the panel 293 px", advanced_height - helm.menu_bar == 293,
-          f"{advanced_height}")
-    check("the top-left corner stays", y2 == y)
-    for name, control, phrase in [("Goto 3", "cmdNavigate3", "Goto 3"),
-                                  ("Start", "cmdStart", "Start"),
-                                  ("Cont.", "cmdContinue", "Continue"),
-                                  ("Nav", "cmdNav", "Nav")]:
-        expect_lines(name, receiver, helm.click(control), phrase)
-    helm.choose("Interface", 1)
-    check("Simple again", helm.geometry()[3] == height)
+    _, y, width, height = h.geometry()
+    menu_bar = h.origin()[2]
+    h.menu("Interface", 2)
+    _, y2, width2, advanced = h.geometry()
+    check("Advanced makes the panel 293 px", advanced - menu_bar, 293)
+    check("the top-left corner and the width stay", (y2, width2), (y, width))
+    for case, control, phrase in [("Goto 3", ("cmdNavigate", 3), "Goto 3"),
+                                  ("Start", ("cmdStart",), "Start"),
+                                  ("Cont.", ("cmdContinue",), "Continue"),
+                                  ("Nav", ("cmdNav",), "Nav")]:
+        relays(case, r, h.click(*control), phrase)
+    h.menu("Interface", 1)
+    check("Simple again", h.geometry()[3], height)
 
-    helm.choose("Options", 1)
-    check("Always On Top off", "_NET_WM_STATE_ABOVE" not in helm.state(), helm.state())
-    helm.choose("Options", 1)
-    check("Always On Top on again", "_NET_WM_STATE_ABOVE" in helm.state(), helm.state())
-    check("still running", helm.alive())
-    helm.stop()
-    receiver.stop()
+    h.menu("Options", 1)
+    check("Always On Top off", "_NET_WM_STATE_ABOVE" not in h.state())
+    h.menu("Options", 1)
+    check("Always On Top on again", "_NET_WM_STATE_ABOVE" in h.state())
 
-
-def typing():
-    receiver, helm = Receiver(), Helmsway()
-    expect_lines("Stop", receiver, helm.click("cmdStop"), "Stop")
-    name = "a+b{c} ß é"
-    helm.choose("Options", 2)
-    dialog = xdotool("search", "--sync", "--onlyvisible", "--name", "^Ship Name$").split()[0]
-    xdotool("windowactivate", "--sync", dialog)
-    # Pasted, not typed: xdotool types a character the layout lacks on a key it binds only for
-    # that moment, and Qt, which fetches the changed keymap when it gets to the key, loses the
-    # character whenever it gets there late. The relayed name is what is checked here.
-    subprocess.run(["xclip", "-selection", "clipboard"], input=name, text=True, check=True,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    xdotool("key", "ctrl+v")
-    time.sleep(0.2)
-    xdotool("mousemove", "--sync", "0", "0")
-    at = time.monotonic()
-    xdotool("key", "Return")
-    expect_lines("Set Ship Name " + name, receiver, at, "Set Name " + name)
-    helm.choose("Options", 2)
-    dialog = xdotool("search", "--sync", "--onlyvisible", "--name", "^Ship Name$").split()[0]
-    xdotool("windowactivate", "--sync", dialog)
-    xdotool("type", "Ghost")
-    xdotool("key", "Escape")
-    check("Esc in the prompt relays nothing", receiver.quiet_for(0.8))
-    helm.stop()
-    receiver.stop()
-
-
-def failures_group():
-    # No game window: the keys go to the focused window (the helm itself), nothing else.
-    helm = Helmsway()
-    helm.click("cmdStop")
-    time.sleep(0.8)
-    check("no game window: no crash", helm.alive())
-    receiver = Receiver()
-    expect_lines("anchor after the failed activation", receiver, helm.click("cmdAnchor"),
-                 "Raise Anchor")
-
-    # Closed within 300 ms of a click: nothing is typed, the program ends.
-    helm.click("cmdStop")
-    helm.close_button()
-    check("closing within 300 ms types nothing", receiver.quiet_for(1.0))
+    # Closed by its title bar within 300 ms of a click: nothing is typed, the program ends.
+    h.click("cmdStop")
+    x, y, width, _ = h.geometry()
+    helmdesk.click_at(x + width - 8, y - 10)
+    check("closing within 300 ms types nothing", r.quiet(1.0), [])
     try:
-        helm.proc.wait(timeout=3)
-        check("closing ends the program", helm.proc.returncode == 0, str(helm.proc.returncode))
-    except subprocess.TimeoutExpired:
-        check("closing ends the program", False, "still running")
-        helm.stop()
+        check("closing ends the program", h.proc.wait(timeout=3), 0)
+    except Exception as error:
+        check("closing ends the program", repr(error), 0)
+    h.close()
+    r.close()
 
-    # A missing run-time picture: the turn stops before its relay step.
-    with tempfile.TemporaryDirectory() as copy:
-        source = os.path.dirname(os.path.realpath(HELMSWAY))
-        for file in os.listdir(source):
-            if file == "helmsway" or (file.endswith(".bmp") and file != "back_r_s.bmp"):
-                shutil.copy2(os.path.join(source, file), copy)
-        helm = Helmsway(os.path.join(copy, "helmsway"))
-        helm.click("BlueGem1")
-        time.sleep(0.1)
-        helm.click("cmdTurnRght")
-        check("missing back_r_s.bmp: turn right from facing 1 sends nothing",
-              receiver.quiet_for(1.0))
-        expect_lines("Stop still works", receiver, helm.click("cmdStop"), "Stop")
-        check("still running", helm.alive())
-        helm.stop()
-    receiver.stop()
 
+def names(p):
+    """A short name with reserved characters and letters beyond ASCII, on every layout."""
+    r, h = helmdesk.Receiver(p["receiver"]), helmdesk.Helmsway(p["helmsway"], p["places"])
+    name = "a+b{c} ß é"
+    relays("Set Ship Name " + name, r, h.ship_name(name), "Set Name " + name)
+    h.ship_name("Ghost", answer="Escape")
+    check("Esc in the prompt relays nothing", r.quiet(0.8), [])
+    h.close()
+    r.close()
+
+
+# Pad element 1 (the top one) by facing, at full speed, and by speed at facing 0: enough of
+# the pad's tables to tell each helm state apart from the keys alone.
+TOP_BY_FACING = {0: "Forward", 1: "Forward Right", 2: "Forward Left", 3: "Back Left",
+                 4: "Back Right"}
+TOP_BY_SPEED = {1: "Forward One", 2: "Slow Forward", 3: "Forward"}
+
+
+def picture_cases():
+    """For each diagonal picture, a gem, then Turn Right, chosen so that the turn has to load
+    that file: the active one is loaded by the turn that lands on its facing, an inactive one
+    by any turn that lands elsewhere. The turn must then stop before relaying, with the facing
+    already moved. For each speed picture, the clicks after which the selector must have
+    changed the speed although loading that file failed."""
+    for diagonal, (inactive, active) in enumerate(helmdesk.DIAGONAL_PAIRS):
+        facing = diagonal + 1
+        yield active, "diagonal", facing - 1 or 4
+        yield inactive, "diagonal", (diagonal + 2) % 4 + 1
+    for element, (inactive, active) in enumerate(helmdesk.SPEED_PAIRS, start=1):
+        other = 1 if element != 1 else 2
+        yield active, "speed", ([element % 3 + 1, element], element)
+        yield inactive, "speed", ([other], other)
+
+
+def pictures(p, fault):
+    r = helmdesk.Receiver(p["receiver"])
+    cases = list(picture_cases())
+    # The same scenarios with intact files first: they must relay what the broken ones must
+    # not, or the cases prove nothing.
+    for broken, (name, kind, data) in [(None, cases[1]), (None, cases[-1])] + \
+                                      [(fault, case) for case in cases]:
+        case = "%s %s" % (name, broken or "intact")
+        h = helmdesk.Helmsway(p["helmsway"], p["places"], copy=True,
+                              spoil=broken and (name, broken))
+        if kind == "diagonal":
+            h.click("BlueGem", data)
+            h.click("cmdDirection", 1)
+            check(case + " gem sets the facing", r.take(2), command(TOP_BY_FACING[data]))
+            h.click("cmdTurnRght")
+            check(case + " turn right", r.quiet() if broken else r.take(2),
+                  [] if broken else command("Turn Right"))
+            h.click("cmdDirection", 1)
+            check(case + " turn moved the facing", r.take(2),
+                  command(TOP_BY_FACING[data % 4 + 1]))
+        else:
+            clicks, speed = data
+            for index in clicks:
+                h.click("cmdSpeed", index)
+            check(case + " speed sends nothing", r.quiet(0.5), [])
+            h.click("cmdDirection", 1)
+            check(case + " speed changed", r.take(2), command(TOP_BY_SPEED[speed]))
+        check(case + " still running", h.alive())
+        h.close()
+    r.close()
+
+
+def game_window(p):
+    h = helmdesk.Helmsway(p["helmsway"], p["places"])
+    receiver = lambda **kw: helmdesk.Receiver(p["receiver"], **kw)  # noqa: E731
+    # No game window at all: the keys go wherever the focus is, and nothing breaks.
+    h.click("cmdStop")
+    time.sleep(0.6)
+    check("no game window: still running", h.alive())
+
+    # The game window closes between the activation and the tick.
+    r = receiver()
+    h.click("cmdStop")
+    r.close()
+    time.sleep(0.6)
+    check("closed before the tick: still running", h.alive())
+
+    # A game window that takes no notice of its keys.
+    deaf = receiver(ignore=True)
+    for _ in range(3):
+        h.click("cmdStop")
+        time.sleep(0.4)
+    check("ignoring receiver: still running", h.alive())
+    deaf.close()
+
+    r = receiver()
+    relays("relays after all that", r, h.click("cmdAnchor"), "Raise Anchor")
+    r.close()
+
+    # Two windows with the game's title: the exactly titled one gets the keys, whichever was
+    # opened last.
+    for order in (("Ultima Online", "Ultima Online - Sam (Atlantic)"),
+                  ("Ultima Online - Sam (Atlantic)", "Ultima Online")):
+        rs = {title: receiver(title=title) for title in order}
+        h.click("cmdStop")
+        case = "opened %s then %s" % order
+        check(case + ": exact title", rs["Ultima Online"].take(2), command("Stop"))
+        check(case + ": logged-in title", rs["Ultima Online - Sam (Atlantic)"].quiet(0.3), [])
+        for each in rs.values():
+            each.close()
+    h.close()
+
+
+def stretch(pattern, length):
+    return (pattern * (length // len(pattern) + 1))[:length]
+
+
+def ship_names(p):
+    r, h = helmdesk.Receiver(p["receiver"]), helmdesk.Helmsway(p["helmsway"], p["places"])
+    for case, name in [
+            ("10,000 characters", stretch('Sea Dog {+^%~()[]} 42 @ " / \\ _ ', 10000)),
+            ("blanks only", "     "),
+            # Characters the US map has no key for, typed on spare keys.
+            ("300 characters, some off the keyboard map", stretch("Ægir's ßéa Dog ", 300)),
+            ("10,000 characters, some off the keyboard map",
+             stretch('Sea Dog {+^%~()[]} 42 @ " / \\ _ ß é Æ  ', 10000))]:
+        h.ship_name(name)
+        got, want = r.take(2, timeout=90), "Set Name " + name
+        check("ship name of %s typed exactly" % case, got, command(want))
+        if got and got[0] != want:
+            at = next((i for i, (a, b) in enumerate(zip(got[0], want)) if a != b),
+                      min(len(got[0]), len(want)))
+            FAILURES.append("  first difference at %d of %d/%d: %r vs %r" % (
+                at, len(got[0]), len(want), got[0][at:at + 20], want[at:at + 20]))
+        check("ship name of %s: still running" % case, h.alive())
+    r.close()
+    h.close()
+
+
+def bursts(p, seconds=20, per_burst=5.0):
+    """Bursts of clicks at a few hundred a second on Stop, each ended by one click on the pad's
+    bottom element: the timer restarts with every click, so only "Back" may arrive, once per
+    burst, and the program's memory must not grow with the clicks."""
+    r, h = helmdesk.Receiver(p["receiver"]), helmdesk.Helmsway(p["helmsway"], p["places"])
+    rounds, rss = max(1, int(seconds / per_burst)), []
+    for burst in range(rounds + 1):  # the first one warms up
+        count, t0 = int(per_burst * 300), time.monotonic()
+        h.click("cmdStop", repeat=count, delay_ms=2)
+        h.click("cmdDirection", 5)
+        took = time.monotonic() - t0
+        check("burst %d" % burst, r.take(2), command("Back"))
+        check("burst %d: nothing else" % burst, r.quiet(0.5), [])
+        check("burst %d: still running" % burst, h.alive())
+        rss.append(h.rss_kb())
+        print("burst %d: %d clicks in %.1f s (%.0f/s), VmRSS %d kB" % (
+            burst, count, took, count / took, rss[-1]))
+    grown = rss[-1] - rss[0]
+    if grown > max(1024, rss[0] // 20):
+        FAILURES.append("memory grew by %d kB over %d bursts: %r" % (grown, rounds, rss))
+    r.close()
+    h.close()
+
+
+GROUPS = {"clicks": clicks, "names": names, "game-window": game_window,
+          "ship-names": ship_names, "bursts": bursts,
+          **{fault: lambda p, f=fault: pictures(p, f) for fault in ("missing", "text", "truncated")}}
 
 if __name__ == "__main__":
-    HELMSWAY, RECEIVER, LAYOUT_DUMP, GROUP = sys.argv[1:5]
-    {"clicks": clicks, "typing": typing, "failures": failures_group}[GROUP]()
-    print(f"{GROUP}: {len(failures)} failed" if failures else f"{GROUP}: all passed")
-    sys.exit(1 if failures else 0)
+    group, build = sys.argv[1:3]
+    programs = helmdesk.programs(build)
+    programs["places"] = helmdesk.load_places(programs["places"])
+    GROUPS[group](programs)
+    for failure in FAILURES:
+        print("FAILED", failure)
+    print("%s: %s" % (group, "failed" if FAILURES else "passed"))
+    sys.exit(1 if FAILURES else 0)

@@ -151,13 +151,6 @@ TEST_F(Shell, ACommandArmsTimer1AndClosingTheWindowDisarmsIt) {
     EXPECT_FALSE(desktop.window().isVisible());
 }
 
-TEST_F(Shell, Timer1TicksOnceAfter300Ms) {
-    desktop.window().action(Menu::mnuAdvanced)->trigger();
-    QTest::mouseClick(widget("cmdNavigate3"), Qt::LeftButton);
-    EXPECT_EQ(desktop.form().strCommand, "Goto 3{ENTER}");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !desktop.timer1().isActive(); }, 2000));
-}
-
 TEST_F(Shell, AMissingOrBrokenRuntimePictureIsRefusedAndTheOldOneStays) {
     auto* pad0 = widget<PictureElement>("cmdDirection0");
     ASSERT_NE(pad0, nullptr);

@@ -6,8 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <thread>
-
 extern char** environ;
 
 namespace helmsway::x11::test {
@@ -35,7 +33,10 @@ ReceiverProcess::ReceiverProcess(std::vector<std::string> arguments) {
 }
 
 ReceiverProcess::~ReceiverProcess() {
-    terminate();
+    if (pid_ >= 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
     if (output_ >= 0) close(output_);
 }
 
@@ -65,31 +66,6 @@ std::optional<std::string> ReceiverProcess::nextLine(std::chrono::milliseconds t
     const auto tab = line->find('\t');
     if (tab == std::string::npos) return std::nullopt;
     return line->substr(tab + 1);
-}
-
-int ReceiverProcess::waitForExit(std::chrono::milliseconds timeout) {
-    if (pid_ < 0) return -1;
-    int status = 0;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return -1;
-}
-
-int ReceiverProcess::terminate() {
-    if (pid_ < 0) return -1;
-    kill(pid_, SIGTERM);
-    if (const int status = waitForExit(std::chrono::milliseconds(2000)); pid_ < 0) return status;
-    int status = 0;
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return -1;
 }
 
 }  // namespace helmsway::x11::test

@@ -22,10 +22,6 @@ public:
     // The text of the next logged line (without its time), or nothing within the timeout.
     std::optional<std::string> nextLine(
         std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
-    // Waits for the receiver to end by itself: its exit status, -1 when it did not.
-    int waitForExit(std::chrono::milliseconds timeout);
-    // Sends SIGTERM and waits; the exit status, or -1 when it had to be killed.
-    int terminate();
 
 private:
     std::optional<std::string> rawLine(std::chrono::milliseconds timeout);

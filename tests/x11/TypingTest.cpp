@@ -130,14 +130,6 @@ TEST_F(TypingTest, FixedPhrasesArriveExactly) {
         EXPECT_EQ(typeLine(phrase), phrase);
 }
 
-TEST_F(TypingTest, TickAddsTheSecondEnter) {
-    activate(receiver_->window());
-    sendKeys(testDisplay(), keysFor("Stop{ENTER}"));  // the pending text...
-    sendKeys(testDisplay(), keysFor("{ENTER}"));      // ...and the tick's own Enter
-    EXPECT_EQ(receiver_->nextLine(), "Stop");
-    EXPECT_EQ(receiver_->nextLine(), "");
-}
-
 TEST_F(TypingTest, ShipNamesArriveExactly) {
     for (const char* name : {
              R"(Sam @"/\_~{}[]+^%() end)",
