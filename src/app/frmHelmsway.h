@@ -59,7 +59,7 @@ public:
     void mnuAdvanced_Click();
 
 private:
-    bool ResetDiagonals();
+    void ResetDiagonals();  // the last step of its callers: a picture that fails ends it there
     // Shows the diagonal of `facing` (1 to 4) active and the other three inactive; all four
     // inactive for 0. Stops at the first picture that fails to load.
     bool showFacingOnPad(std::int16_t facing);

@@ -53,6 +53,6 @@ bool frmHelmsway::showFacingOnPad(std::int16_t facing) {
     return true;
 }
 
-bool frmHelmsway::ResetDiagonals() { return showFacingOnPad(0); }
+void frmHelmsway::ResetDiagonals() { showFacingOnPad(0); }
 
 }  // namespace helmsway
