@@ -4,6 +4,7 @@
 
 #include "about/AboutLayout.h"
 #include "about/frmAbout.h"
+#include "about/win32/OwnerWindowProc.h"
 #include "about/win32/ScreenMetrics.h"
 #include "relay/win32/WideText.h"
 
@@ -45,7 +46,8 @@ public:
     }
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK helmsway::win32::ownerWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     void createWindow();
     void createControls();
@@ -78,7 +80,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
 }
 
 void AboutWindow::run() {
-    registerClass(instance_, windowProc);
+    registerClass(instance_, ownerWindowProc<AboutWindow>);
     createWindow();
     if (window_ == nullptr) return;
     createControls();
@@ -182,18 +184,6 @@ void AboutWindow::paintLines() {
         DeleteObject(brush);
     }
     EndPaint(window_, &paint);
-}
-
-LRESULT CALLBACK AboutWindow::windowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-        static_cast<AboutWindow*>(creation->lpCreateParams)->window_ = window;
-    }
-    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, w, l);
-    return self->handle(window, message, w, l);
 }
 
 LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l) {

@@ -44,7 +44,7 @@ bool Win32Desktop::create(frmHelmsway& form) {
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
+    windowClass.lpfnWndProc = ownerWindowProc<Win32Desktop>;
     windowClass.hInstance = instance_;
     windowClass.hIcon = icon_;
     windowClass.hIconSm = smallIcon_;
@@ -161,17 +161,6 @@ void Win32Desktop::command(int id, HWND control) {
     }
     for (const ControlLayout& layout : mainWindowControls())
         if (controlCommandId(layout.id()) == id) return form_->click(layout.id());
-}
-
-LRESULT CALLBACK Win32Desktop::windowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Win32Desktop*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, w, l);
-    return self->handle(window, message, w, l);
 }
 
 LRESULT Win32Desktop::handle(HWND window, UINT message, WPARAM w, LPARAM l) {

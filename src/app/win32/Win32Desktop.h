@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "about/win32/OwnerWindowProc.h"
 #include "app/Desktop.h"
 #include "app/frmHelmsway.h"
 
@@ -44,7 +45,8 @@ private:
         HBITMAP bitmap;
     };
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK helmsway::win32::ownerWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     void createControls();
     HMENU createMenuBar();
