@@ -9,7 +9,7 @@
 
 #include "ShellFixture.h"
 #include "about/AboutLayout.h"
-#include "app/qt/LayoutWidgets.h"
+#include "support/qt/LayoutWidgets.h"
 
 namespace helmsway::qt::testing {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "ShellFixture.h"
 #include "app/MainWindowLayout.h"
-#include "app/qt/LayoutWidgets.h"
-#include "app/qt/PictureElement.h"
+#include "support/qt/LayoutWidgets.h"
+#include "support/qt/PictureElement.h"
 
 namespace helmsway::qt::testing {
 namespace {

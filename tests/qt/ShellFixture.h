@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/qt/QtDesktop.h"
-#include "app/qt/Twips.h"
+#include "support/qt/Twips.h"
 
 namespace helmsway::qt::testing {
 

@@ -9,7 +9,7 @@
 #include <deque>
 #include <string>
 
-#include "relay/win32/WideText.h"
+#include "support/win32/WideText.h"
 
 namespace {
 

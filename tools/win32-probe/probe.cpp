@@ -28,7 +28,7 @@
 #include "app/Controls.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
-#include "relay/win32/WideText.h"
+#include "support/win32/WideText.h"
 
 using namespace helmsway;
 using helmsway::win32::narrow;

@@ -4,9 +4,9 @@
 
 #include "about/AboutLayout.h"
 #include "about/frmAbout.h"
-#include "about/win32/OwnerWindowProc.h"
-#include "about/win32/ScreenMetrics.h"
-#include "relay/win32/WideText.h"
+#include "support/win32/OwnerWindowProc.h"
+#include "support/win32/ScreenMetrics.h"
+#include "support/win32/WideText.h"
 
 namespace helmsway::win32 {
 namespace {

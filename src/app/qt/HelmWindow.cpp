@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "app/MainWindowLayout.h"
-#include "app/qt/Pictures.h"
-#include "app/qt/PictureElement.h"
-#include "app/qt/LayoutWidgets.h"
-#include "app/qt/Twips.h"
+#include "support/qt/LayoutWidgets.h"
+#include "support/qt/PictureElement.h"
+#include "support/qt/Pictures.h"
+#include "support/qt/Twips.h"
 
 namespace helmsway::qt {
 namespace {

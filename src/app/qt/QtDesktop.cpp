@@ -4,11 +4,11 @@
 
 #include "about/qt/AboutWindow.h"
 #include "app/MainWindowLayout.h"
-#include "app/qt/PictureElement.h"
-#include "app/qt/Pictures.h"
-#include "app/qt/LayoutWidgets.h"
-#include "app/qt/Twips.h"
-#include "app/qt/WindowSystem.h"
+#include "support/qt/LayoutWidgets.h"
+#include "support/qt/PictureElement.h"
+#include "support/qt/Pictures.h"
+#include "support/qt/Twips.h"
+#include "support/qt/WindowSystem.h"
 
 namespace helmsway::qt {
 

@@ -7,12 +7,12 @@
 
 #include <algorithm>
 
-#include "about/win32/ScreenMetrics.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
 #include "app/win32/Win32Desktop.h"
-#include "relay/win32/WideText.h"
+#include "support/win32/ScreenMetrics.h"
+#include "support/win32/WideText.h"
 
 namespace helmsway::win32 {
 namespace {

@@ -4,14 +4,14 @@
 #include <string>
 
 #include "about/win32/AboutWindow.h"
-#include "about/win32/ScreenMetrics.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/NamePrompt.h"
 #include "app/win32/ResourceIds.h"
 #include "helm/BitmapCheck.h"
-#include "relay/win32/WideText.h"
 #include "relay/win32/Win32Relay.h"
+#include "support/win32/ScreenMetrics.h"
+#include "support/win32/WideText.h"
 
 namespace helmsway::win32 {
 namespace {

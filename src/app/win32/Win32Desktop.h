@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "about/win32/OwnerWindowProc.h"
 #include "app/Desktop.h"
 #include "app/frmHelmsway.h"
+#include "support/win32/OwnerWindowProc.h"
 
 namespace helmsway::win32 {
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "relay/GameWindow.h"
-#include "relay/win32/WideText.h"
 #include "relay/win32/Win32Relay.h"
+#include "support/win32/WideText.h"
 
 namespace helmsway::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "relay/win32/WideText.h"
+#include "support/win32/WideText.h"
 
 #include <windows.h>
 

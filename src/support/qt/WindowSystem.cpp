@@ -1,8 +1,9 @@
-#include "app/qt/WindowSystem.h"
+#include "support/qt/WindowSystem.h"
+
+#include <QtGui/qguiapplication_platform.h>
 
 #include <QGuiApplication>
 #include <QWidget>
-#include <QtGui/qguiapplication_platform.h>
 
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
 #include <X11/Xatom.h>
@@ -14,8 +15,8 @@ namespace helmsway::qt {
 namespace {
 
 Display* x11Display() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                              : nullptr;
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->display() : nullptr;
 }
 

@@ -1,4 +1,4 @@
-#include "app/qt/LayoutWidgets.h"
+#include "support/qt/LayoutWidgets.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "about/win32/ScreenMetrics.h"
+#include "support/win32/ScreenMetrics.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "relay/win32/WideText.h"
+#include "support/win32/WideText.h"
 
 namespace helmsway::win32 {
 

@@ -1,4 +1,4 @@
-#include "app/qt/Pictures.h"
+#include "support/qt/Pictures.h"
 
 #include <QCoreApplication>
 #include <QFile>

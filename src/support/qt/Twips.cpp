@@ -1,4 +1,4 @@
-#include "app/qt/Twips.h"
+#include "support/qt/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

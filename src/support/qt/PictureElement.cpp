@@ -1,13 +1,11 @@
-#include "app/qt/PictureElement.h"
+#include "support/qt/PictureElement.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace helmsway::qt {
 
-PictureElement::PictureElement(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-}
+PictureElement::PictureElement(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
 
 void PictureElement::setPicture(const QPixmap& picture) {
     picture_ = picture;
