@@ -1,7 +1,8 @@
 #pragma once
 // The main window's behaviour: the helm state and every handler, named as the controls they
-// serve. The handlers are defined beside the subsystem they belong to (relay/, helm/,
-// navigation/, app/); a shell forwards events through click(), menuClick() and Timer1_Timer().
+// serve. The handlers are defined beside the subsystem they belong to (helm/, navigation/),
+// the relay step, the tick and the menus here in app/; a shell forwards events through
+// click(), menuClick() and Timer1_Timer().
 #include <cstdint>
 #include <string>
 #include <string_view>

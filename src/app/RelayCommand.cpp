@@ -1,5 +1,7 @@
 // The command relay: one pending keystroke text, typed by Timer1's tick 300 ms after the
-// click so that the game window has become active by then.
+// click so that the game window has become active by then. Both are the main window's own
+// steps on its field strCommand, so they live with it; relay/ holds the rules they use (the
+// keystroke notation, which window is the game's) and may never include the window back.
 #include "app/frmHelmsway.h"
 #include "relay/KeystrokeNotation.h"
 
