@@ -21,10 +21,11 @@ public:
     virtual bool isChecked(Menu item) const = 0;
     virtual void setChecked(Menu item, bool checked) = 0;
 
-    // Outer height in twips, the top-left corner staying where it is. The heights assume
-    // 780 twips of title bar, menu bar and borders; a shell whose decorations differ sizes
-    // the client area to (twips - kNonClientTwips) instead.
-    virtual void setOuterHeight(int twips) = 0;
+    // Makes the main window's client area, the part below the menu bar, `twips` high at the
+    // laid-out width, with whatever title bar, menu bar and borders the platform adds around
+    // it. The window's top-left corner stays where it is and the controls keep their places:
+    // a lower height only shows less of the window.
+    virtual void setClientHeight(int twips) = 0;
 
     // SetWindowPos(own window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
     // SWP_NOMOVE | SWP_NOSIZE): changes the stacking order only. Its result is not examined.

@@ -14,10 +14,11 @@ inline constexpr TwipsRect kMainClientArea{0, 0, 2505, 2670};
 inline constexpr Rgb kMainBackground = kBlack;
 inline constexpr Rgb kFrameCaptionColour{255, 224, 192};
 
-inline constexpr int kSimpleHeightTwips = 3450;
-inline constexpr int kAdvancedHeightTwips = 5175;
-// Title bar, menu bar and borders as the two heights assume them.
-inline constexpr int kNonClientTwips = 780;
+// The two layouts, as heights of the client area (the area below the menu bar): Simple shows
+// the helm panel exactly as laid out and leaves the frame below the bottom edge, Advanced
+// shows the whole frame as well. Each platform adds its own title bar, menu bar and borders.
+inline constexpr int kSimpleClientHeightTwips = 2670;
+inline constexpr int kAdvancedClientHeightTwips = 4395;
 
 inline constexpr int kTimer1IntervalMs = 300;
 

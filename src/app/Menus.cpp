@@ -26,13 +26,13 @@ void frmHelmsway::mnuExit_Click() { desktop_.closeMainWindow(); }
 void frmHelmsway::mnuSimple_Click() {
     desktop_.setChecked(Menu::mnuSimple, true);
     desktop_.setChecked(Menu::mnuAdvanced, false);
-    desktop_.setOuterHeight(kSimpleHeightTwips);
+    desktop_.setClientHeight(kSimpleClientHeightTwips);
 }
 
 void frmHelmsway::mnuAdvanced_Click() {
     desktop_.setChecked(Menu::mnuSimple, false);
     desktop_.setChecked(Menu::mnuAdvanced, true);
-    desktop_.setOuterHeight(kAdvancedHeightTwips);
+    desktop_.setClientHeight(kAdvancedClientHeightTwips);
 }
 
 }  // namespace helmsway

@@ -9,7 +9,7 @@ void frmHelmsway::Form_Load() {
     intFacing = 0;
     intAnchor = 1;
     intPillar = 0;
-    desktop_.setOuterHeight(kSimpleHeightTwips);
+    desktop_.setClientHeight(kSimpleClientHeightTwips);
     desktop_.setTopmost(true);
     desktop_.setChecked(Menu::mnuOnTop, true);
 }

@@ -158,7 +158,7 @@ TEST(HelmModel, RandomSessionsMatchTheModelAfterEveryStep) {
             ASSERT_EQ(desktop.isChecked(Menu::mnuOnTop), model.onTop);
             ASSERT_EQ(desktop.isChecked(Menu::mnuAdvanced), model.advanced);
             ASSERT_EQ(desktop.isChecked(Menu::mnuSimple), !model.advanced);
-            ASSERT_EQ(desktop.outerHeight, model.advanced ? 5175 : 3450);
+            ASSERT_EQ(desktop.clientHeight, model.advanced ? 4395 : 2670);
             for (int d = 0; d < 4; ++d) {
                 if (desktop.shownOnDiagonal.contains(2 * d)) {
                     ASSERT_EQ(desktop.shownOnDiagonal[2 * d].ends_with("a.bmp"),

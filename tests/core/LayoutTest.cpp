@@ -39,8 +39,8 @@ TEST(MainWindowLayout, FrameButtonsSitAtTheirAbsolutePlacesWithTheirCaptions) {
 }
 
 TEST(MainWindowLayout, SimpleShowsTheWholeHelmAndNoneOfTheFrameAdvancedShowsBoth) {
-    const int simpleClient = kSimpleHeightTwips - kNonClientTwips;
-    const int advancedClient = kAdvancedHeightTwips - kNonClientTwips;
+    const int simpleClient = kSimpleClientHeightTwips;
+    const int advancedClient = kAdvancedClientHeightTwips;
     EXPECT_EQ(simpleClient, kMainClientArea.height);
     int pictures = 0;
     for (const ControlLayout& control : mainWindowControls()) {

@@ -43,9 +43,9 @@ void RecordingDesktop::setChecked(Menu item, bool checked) {
     checks[item] = checked;
 }
 
-void RecordingDesktop::setOuterHeight(int twips) {
+void RecordingDesktop::setClientHeight(int twips) {
     calls.push_back("height " + std::to_string(twips));
-    outerHeight = twips;
+    clientHeight = twips;
 }
 
 void RecordingDesktop::setTopmost(bool on) {

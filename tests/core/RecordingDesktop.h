@@ -30,12 +30,12 @@ public:
     std::vector<std::string> typed;              // each sendKeys as readable text
     bool timerEnabled = false;
     bool topmost = false;
-    int outerHeight = 0;
+    int clientHeight = 0;
 
     bool showPicture(ControlId element, std::string_view file) override;
     bool isChecked(Menu item) const override;
     void setChecked(Menu item, bool checked) override;
-    void setOuterHeight(int twips) override;
+    void setClientHeight(int twips) override;
     void setTopmost(bool on) override;
     std::string inputBox(std::string_view prompt, std::string_view title) override;
     void showAbout() override;

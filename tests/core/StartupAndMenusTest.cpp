@@ -21,7 +21,7 @@ TEST(Startup, FormLoadSetsTheStartValuesThenHeightThenTopmostThenItsCheckMark) {
     EXPECT_EQ(form.intAnchor, 1);
     EXPECT_EQ(form.intPillar, 0);
     EXPECT_EQ(form.strCommand, "");
-    EXPECT_EQ(desktop.take(), (Calls{"height 3450", "topmost on", "check mnuOnTop on"}));
+    EXPECT_EQ(desktop.take(), (Calls{"height 2670", "topmost on", "check mnuOnTop on"}));
     EXPECT_FALSE(desktop.timerEnabled);
 }
 
@@ -41,10 +41,10 @@ TEST(Menus, LayoutsMoveTheCheckMarkThenSetTheHeight) {
     frmHelmsway form(desktop);
     form.menuClick(Menu::mnuAdvanced);
     EXPECT_EQ(desktop.take(),
-              (Calls{"check mnuSimple off", "check mnuAdvanced on", "height 5175"}));
+              (Calls{"check mnuSimple off", "check mnuAdvanced on", "height 4395"}));
     form.menuClick(Menu::mnuSimple);
     EXPECT_EQ(desktop.take(),
-              (Calls{"check mnuSimple on", "check mnuAdvanced off", "height 3450"}));
+              (Calls{"check mnuSimple on", "check mnuAdvanced off", "height 2670"}));
 }
 
 TEST(Menus, AboutAndExitOnlyAskTheDesktop) {

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
                     twipsToPixels(place.height, dpi));
     }
     std::printf("panel %d %d %d\n", twipsToPixels(kMainClientArea.width, dpi),
-                twipsToPixels(kSimpleHeightTwips - kNonClientTwips, dpi),
-                twipsToPixels(kAdvancedHeightTwips - kNonClientTwips, dpi));
+                twipsToPixels(kSimpleClientHeightTwips, dpi),
+                twipsToPixels(kAdvancedClientHeightTwips, dpi));
     return 0;
 }

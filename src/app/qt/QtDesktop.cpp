@@ -50,12 +50,9 @@ bool QtDesktop::isChecked(Menu item) const { return window_->isChecked(item); }
 
 void QtDesktop::setChecked(Menu item, bool checked) { window_->setChecked(item, checked); }
 
-// The two heights count 780 twips of title bar, menu bar and borders. Here the window
-// manager draws the title bar and borders outside the window, and Qt's menu bar has a height
-// of its own, so the client area is sized instead: the panel below the menu bar becomes
-// twips - 780 high (2670 in Simple, the whole helm and none of the frame; 4395 in Advanced,
-// both). The frame never moves; Simple only leaves it below the window's bottom edge.
-void QtDesktop::setOuterHeight(int twips) { window_->setPanelHeight(px(twips - kNonClientTwips)); }
+// The window manager draws the title bar and borders outside the window; the menu bar keeps
+// its own height above the panel.
+void QtDesktop::setClientHeight(int twips) { window_->setPanelHeight(px(twips)); }
 
 void QtDesktop::setTopmost(bool topmost) { keepOnTop(*window_, topmost); }
 

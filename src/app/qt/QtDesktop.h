@@ -22,7 +22,7 @@ public:
     bool showPicture(ControlId element, std::string_view file) override;
     bool isChecked(Menu item) const override;
     void setChecked(Menu item, bool checked) override;
-    void setOuterHeight(int twips) override;
+    void setClientHeight(int twips) override;
     void setTopmost(bool topmost) override;
     std::string inputBox(std::string_view prompt, std::string_view title) override;
     void showAbout() override;

@@ -92,12 +92,9 @@ void Win32Desktop::setChecked(Menu item, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void Win32Desktop::setOuterHeight(int twips) {
-    // The two heights assume 780 twips of title bar, menu bar and borders. Windows' own are
-    // larger and differ with theme and DPI, so an outer height of 3450 twips would cut the
-    // helm's lowest row. The client area gets what the heights mean for it instead (2670 and
-    // 4395 twips), and AdjustWindowRectEx adds whatever the frame and menu bar really take.
-    RECT outer{0, 0, toPixels(kMainClientArea.width), toPixels(twips - kNonClientTwips)};
+void Win32Desktop::setClientHeight(int twips) {
+    // AdjustWindowRectEx adds whatever the frame and menu bar take with this theme and DPI.
+    RECT outer{0, 0, toPixels(kMainClientArea.width), toPixels(twips)};
     AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE,
                        static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
