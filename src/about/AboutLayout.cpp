@@ -54,8 +54,20 @@ constexpr auto kControls = std::to_array<ControlLayout>({
     {Line1, 0, K::Line, {105, 2460, 5654 - 105, 30}, {}, {}, {}, Line1, -1, kWhite, kWhite, {}},
 });
 
+constexpr WindowLayout kWindow{
+    .name = "frmAbout",
+    .caption = kAboutCaption,
+    .clientArea = kAboutClientArea,
+    .background = kAboutBackground,
+    .controls = kControls,
+    .keyboard = {.defaultButton = ControlId{cmdOK},
+                 .cancelButton = ControlId{cmdOK},
+                 .firstFocus = ControlId{cmdOK}},
+};
+
 }  // namespace
 
 std::span<const ControlLayout> aboutWindowControls() { return kControls; }
+const WindowLayout& aboutWindow() { return kWindow; }
 
 }  // namespace helmsway

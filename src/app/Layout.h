@@ -1,6 +1,8 @@
 #pragma once
 // The vocabulary of the layout tables: what a shell needs to build a window by walking them.
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
 
 #include "app/Controls.h"
@@ -60,6 +62,31 @@ struct MenuLayout {
     bool isTitle() const { return menu == name; }
     bool isSeparator() const { return caption == "-"; }
 };
+
+// The controls the keyboard reaches without Tab: Enter presses the default button and Esc the
+// cancel button, each as a click on it does, and the first-focus control has the focus when
+// the window opens. Empty where the window has none.
+struct KeyboardRoles {
+    std::optional<ControlId> defaultButton;
+    std::optional<ControlId> cancelButton;
+    std::optional<ControlId> firstFocus;
+};
+
+// A whole window as data: everything a shell's one table walker needs to build it.
+struct WindowLayout {
+    std::string_view name;  // frmHelmsway, frmAbout
+    std::string_view caption;
+    TwipsRect clientArea;  // as laid out
+    Rgb background;
+    std::span<const ControlLayout> controls;  // a frame comes before the controls inside it
+    KeyboardRoles keyboard;
+};
+
+const ControlLayout* findControl(std::span<const ControlLayout> controls, ControlId id);
+
+// The control's place relative to the client area, also for a control inside a frame of
+// the same window.
+TwipsRect absolutePlace(std::span<const ControlLayout> window, const ControlLayout& control);
 
 // Twips to pixels at a screen's dots per inch, rounded to the nearest pixel.
 constexpr int twipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }

@@ -83,22 +83,23 @@ constexpr auto kMenus = std::to_array<MenuLayout>({
     {mnuAdvanced, 11, "Advanced", false, mnuInterface},
 });
 
+constexpr WindowLayout kWindow{
+    .name = "frmHelmsway",
+    .caption = kMainWindowCaption,
+    .clientArea = kMainClientArea,
+    .background = kMainBackground,
+    .controls = kControls,
+    .keyboard = {},
+};
+
 }  // namespace
 
+const WindowLayout& mainWindow() { return kWindow; }
 std::span<const ControlLayout> mainWindowControls() { return kControls; }
 std::span<const MenuLayout> mainWindowMenus() { return kMenus; }
 
 TwipsRect absolutePlace(const ControlLayout& control) {
-    if (!control.insideFrame()) return control.place;
-    const TwipsRect frame = findControl(mainWindowControls(), {control.parent})->place;
-    return {frame.left + control.place.left, frame.top + control.place.top, control.place.width,
-            control.place.height};
-}
-
-const ControlLayout* findControl(std::span<const ControlLayout> controls, ControlId id) {
-    for (const ControlLayout& control : controls)
-        if (control.id() == id) return &control;
-    return nullptr;
+    return absolutePlace(mainWindowControls(), control);
 }
 
 }  // namespace helmsway

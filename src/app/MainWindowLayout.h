@@ -25,12 +25,12 @@ inline constexpr int kTimer1IntervalMs = 300;
 // The program icon's asset name; it serves both windows.
 inline constexpr std::string_view kProgramIcon = "helmsway.ico";
 
+// The whole window; it has no default, cancel or first-focus control.
+const WindowLayout& mainWindow();
 std::span<const ControlLayout> mainWindowControls();
 std::span<const MenuLayout> mainWindowMenus();
 
 // The control's place relative to the client area, also for controls inside the frame.
 TwipsRect absolutePlace(const ControlLayout& control);
-
-const ControlLayout* findControl(std::span<const ControlLayout> controls, ControlId id);
 
 }  // namespace helmsway

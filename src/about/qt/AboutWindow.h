@@ -5,8 +5,6 @@
 
 #include "about/frmAbout.h"
 
-class QPushButton;
-
 namespace helmsway::qt {
 
 class AboutWindow : public QDialog, private AboutDesktop {
@@ -17,14 +15,10 @@ public:
     // Form_Load, then the modal show, centred; returns once the window has been closed.
     int showModal();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void setTopmost() override;
     void unload() override;
 
-    QPushButton* ok_ = nullptr;
     frmAbout form_{*this};
 };
 

@@ -89,7 +89,7 @@ void AboutWindow::run() {
     EnableWindow(mainWindow_, FALSE);
     ShowWindow(window_, SW_SHOW);
     for (const Child& child : children_)
-        if (child.layout->name == Control::cmdOK) SetFocus(child.window);
+        if (child.layout->id() == aboutWindow().keyboard.firstFocus) SetFocus(child.window);
 
     // The modal loop. IsDialogMessage gives Tab, Enter (the default button) and Esc (IDCANCEL)
     // their dialog meaning in this plain window.
@@ -135,6 +135,7 @@ void AboutWindow::createWindow() {
 void AboutWindow::createControls() {
     // The table lists the controls in tab order; creating them in that order gives Windows
     // the same order for Tab.
+    const KeyboardRoles& keyboard = aboutWindow().keyboard;
     for (const ControlLayout& control : aboutWindowControls()) {
         const RECT place = toPixels(control.place);
         const std::wstring caption = widen(control.caption);
@@ -144,10 +145,15 @@ void AboutWindow::createControls() {
         switch (control.kind) {
         case ControlKind::PushButton:
             windowClass = L"BUTTON";
-            // The one push button is both the default (Enter) and the cancel button (Esc,
-            // which IsDialogMessage sends as IDCANCEL and the window treats as a click).
-            style |= WS_TABSTOP | BS_DEFPUSHBUTTON;
-            id = IDOK;
+            // IsDialogMessage sends Enter as IDOK and Esc as IDCANCEL; handle() passes each
+            // on as a click on the button the table names for it.
+            style |= WS_TABSTOP;
+            if (control.id() == keyboard.defaultButton) {
+                style |= BS_DEFPUSHBUTTON;
+                id = IDOK;
+            } else if (control.id() == keyboard.cancelButton) {
+                id = IDCANCEL;
+            }
             break;
         case ControlKind::PictureElement: style |= SS_OWNERDRAW; break;
         case ControlKind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
@@ -188,9 +194,12 @@ void AboutWindow::paintLines() {
 
 LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) form_.cmdOK_Click();
+    case WM_COMMAND: {
+        const KeyboardRoles& keyboard = aboutWindow().keyboard;
+        if (LOWORD(w) == IDOK && keyboard.defaultButton) form_.click(*keyboard.defaultButton);
+        if (LOWORD(w) == IDCANCEL && keyboard.cancelButton) form_.click(*keyboard.cancelButton);
         return 0;
+    }
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
         if (const Child* child = childOf(reinterpret_cast<HWND>(l))) {

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
-#include <utility>
 
 #include "app/Controls.h"
 
@@ -43,12 +42,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildControls();
     void buildMenus();
 
     Events events_;
     QWidget* panel_;
-    std::map<std::pair<Control, std::int16_t>, PictureElement*> pictures_;
     std::map<Menu, QAction*> actions_;
 };
 

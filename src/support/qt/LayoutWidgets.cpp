@@ -5,7 +5,9 @@
 
 namespace helmsway::qt {
 
-QString widgetName(const ControlLayout& control) {
+QString caption(std::string_view text) { return qstr(text).replace(QLatin1Char('&'), "&&"); }
+
+QString widgetName(ControlId control) {
     QString name = qstr(controlName(control.name));
     if (control.index != kNoIndex) name += QString::number(control.index);
     return name;

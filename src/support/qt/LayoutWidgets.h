@@ -12,8 +12,13 @@ namespace helmsway::qt {
 
 inline QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// A caption of a button, frame or menu, shown as it stands: Qt would take '&' as the mark of
+// an access letter.
+QString caption(std::string_view text);
+
 // The control's name followed by its index, if it has one: "cmdDirection4", "cmdStop".
-QString widgetName(const ControlLayout& control);
+QString widgetName(ControlId control);
+inline QString widgetName(const ControlLayout& control) { return widgetName(control.id()); }
 
 inline QColor colour(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
