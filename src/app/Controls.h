@@ -1,6 +1,9 @@
 #pragma once
 // The names of the windows' controls and menu items, as a shell and the handlers refer to
 // them. A control array element is a name plus its 16-bit index; single controls use index -1.
+// The names are the windows' own, spelling and all: cmdTurnRght, cmdTurnArnd and the
+// lower-case mnuspace2 are deliberate, so each name reads the same here, in the handlers'
+// names (cmdTurnRght_Click) and in the widget names a shell and its tests look controls up by.
 #include <cstdint>
 #include <string_view>
 

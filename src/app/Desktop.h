@@ -18,6 +18,8 @@ public:
     // then keeps what it showed.
     virtual bool showPicture(ControlId element, std::string_view file) = 0;
 
+    // The menu item's check mark, which only these calls change: choosing an item never sets
+    // or clears its mark by itself.
     virtual bool isChecked(Menu item) const = 0;
     virtual void setChecked(Menu item, bool checked) = 0;
 
@@ -27,14 +29,17 @@ public:
     // a lower height only shows less of the window.
     virtual void setClientHeight(int twips) = 0;
 
-    // SetWindowPos(own window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-    // SWP_NOMOVE | SWP_NOSIZE): changes the stacking order only. Its result is not examined.
+    // Keeps the main window above every window that is not kept on top (true), or lets other
+    // windows cover it again (false). Only the stacking changes: the window is not moved,
+    // sized, hidden, shown or activated. Nothing is reported: if the window system refuses,
+    // the window keeps its place in the stack.
     virtual void setTopmost(bool topmost) = 0;
 
     // Modal one-line prompt with OK and Cancel; the empty text on Cancel, Esc or close.
     virtual std::string inputBox(std::string_view prompt, std::string_view title) = 0;
 
-    // Shows the About window modally and returns once it has been closed.
+    // Shows the About window modally and returns once it has been closed; meanwhile the main
+    // window takes no input.
     virtual void showAbout() = 0;
 
     // Closes the main window, which ends the program; a pending timer tick never comes.
@@ -48,6 +53,9 @@ public:
     virtual bool activateGameWindow() = 0;
 
     // Types the keys into whatever window is active now, without waiting for them to arrive.
+    // Each arrives as the character or key it names: modifier keys the user happens to hold
+    // and Caps Lock never change what arrives, and both are as they were once the keys are
+    // typed.
     virtual void sendKeys(const KeySequence& keys) = 0;
 };
 
