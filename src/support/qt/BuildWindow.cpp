@@ -94,7 +94,7 @@ QWidget* createControl(const ControlLayout& control, const KeyboardRoles& keyboa
 }  // namespace
 
 void buildWindow(QWidget& panel, const WindowLayout& window,
-                 std::function<void(ControlId)> click) {
+                 const std::function<void(ControlId)>& click) {
     QWidget& topLevel = *panel.window();
     topLevel.setWindowTitle(qstr(window.caption));
     topLevel.setWindowIcon(programIcon());

@@ -15,6 +15,6 @@ namespace helmsway::qt {
 // after the window and fills it with the window's background, gives the top-level widget the
 // window's caption and the program icon, and creates every control on it.
 void buildWindow(QWidget& panel, const WindowLayout& window,
-                 std::function<void(ControlId)> click);
+                 const std::function<void(ControlId)>& click);
 
 }  // namespace helmsway::qt
