@@ -191,17 +191,30 @@ def game_window(p):
     relays("relays after all that", r, h.click("cmdAnchor"), "Raise Anchor")
     r.close()
 
-    # Two windows with the game's title: the exactly titled one gets the keys, whichever was
-    # opened last.
-    for order in (("Ultima Online", "Ultima Online - Sam (Atlantic)"),
-                  ("Ultima Online - Sam (Atlantic)", "Ultima Online")):
-        rs = {title: receiver(title=title) for title in order}
-        h.click("cmdStop")
-        case = "opened %s then %s" % order
-        check(case + ": exact title", rs["Ultima Online"].take(2), command("Stop"))
-        check(case + ": logged-in title", rs["Ultima Online - Sam (Atlantic)"].quiet(0.3), [])
-        for each in rs.values():
-            each.close()
+    # Each client below windows titled after the game that are not it, opened after it and so
+    # above it: the keys go to the game, never to a decoy. The open-source client's login
+    # screen opened above the logged-in classic client is the one the player used last.
+    def decoys():
+        return [receiver(title=title, window_class=window_class) for title, window_class in [
+            ("Ultima Online - Boats guide - Firefox", None), ("Ultima Online Launcher", None),
+            ("ClassicUO Launcher", None), ("Ultima Online", "org.gnome.Nautilus")]]
+
+    classic = receiver(title="Ultima Online - Sam (Atlantic)")
+    for case, game in [("classic client (Xlib)", lambda: classic),
+                       ("ClassicUO (SDL2)", lambda: helmdesk.Receiver(
+                           p["sdl-receiver"], title="ClassicUO - 1.1.0.0"))]:
+        game = game()
+        around = decoys()
+        relays(case + " below decoys", game, h.click("cmdStop"), "Stop")
+        for decoy in around:
+            check(case + ": nothing for a decoy", decoy.quiet(0.05), [])
+            decoy.close()
+    check("the classic client below the open-source one", classic.quiet(0.05), [])
+    # Text as SDL2 hands it to the open-source client, exactly.
+    relays("ship name into ClassicUO (SDL2)", game, h.ship_name("a+b{c} ß é"),
+           "Set Name a+b{c} ß é")
+    for each in (classic, game):
+        each.close()
     h.close()
 
 

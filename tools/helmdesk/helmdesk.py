@@ -31,6 +31,7 @@ def programs(build):
     """The programs of a linux build tree, by the names the constructors below take."""
     return {"helmsway": os.path.join(build, "src/app/qt/helmsway"),
             "receiver": os.path.join(build, "tools/receiver-x11/helmsway-receiver"),
+            "sdl-receiver": os.path.join(build, "tools/receiver-sdl2/helmsway-receiver-sdl2"),
             "places": os.path.join(build, "tools/helmsway-places/helmsway-places")}
 
 
@@ -90,11 +91,13 @@ def load_places(places_exe):
 
 
 class Receiver:
-    """helmsway-receiver, its lines gathered by a thread."""
+    """helmsway-receiver (or helmsway-receiver-sdl2, which takes only a title), its lines
+    gathered by a thread. `window_class` lets it pose as another program's window."""
 
-    def __init__(self, exe, title="Ultima Online", ignore=False, lag_ms=None):
+    def __init__(self, exe, title="Ultima Online", ignore=False, lag_ms=None, window_class=None):
         args = [exe, "--title", title] + (["--ignore"] if ignore else [])
         args += ["--lag", str(lag_ms)] if lag_ms is not None else []
+        args += ["--class", window_class] if window_class else []
         self.proc = subprocess.Popen(args, stdout=subprocess.PIPE, text=True, encoding="utf-8")
         first = self.proc.stdout.readline()
         if not first.startswith("ready\t"):
