@@ -10,6 +10,9 @@ picture files, game windows that vanish or ignore their keys, huge names, hundre
 second).
 """
 import os
+import select
+import signal
+import subprocess
 import sys
 import time
 
@@ -216,6 +219,25 @@ def game_window(p):
     for each in (classic, game):
         each.close()
     h.close()
+
+    # A Wayland session where Qt would take its Wayland plugin: the helm asks for X11 (XWayland)
+    # all the same, where the game is, and relays.
+    wayland = dict(os.environ, WAYLAND_DISPLAY="wayland-0", XDG_SESSION_TYPE="wayland",
+                   QT_QPA_PLATFORM="wayland")
+    h, r = helmdesk.Helmsway(p["helmsway"], p["places"], env=wayland), receiver()
+    relays("on a Wayland session", r, h.click("cmdStop"), "Stop")
+    r.close()
+    h.close()
+
+    # No X11 display at all: the helm still opens, and says once why no command reaches the game.
+    alone = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
+    h = subprocess.Popen([p["helmsway"]], env=dict(alone, QT_QPA_PLATFORM="offscreen"),
+                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    said = h.stderr.readline() if select.select([h.stderr], [], [], 30)[0] else ""
+    h.terminate()
+    check("no X11 display: still running when asked to end", h.wait(10), -signal.SIGTERM)
+    lines = [said] + h.stderr.readlines()
+    check("no X11 display: said once", sum("no X11 display" in line for line in lines), 1)
 
 
 def stretch(pattern, length):

@@ -135,11 +135,12 @@ class Receiver:
 
 
 class Helmsway:
-    """The program on the current display. With `copy` (or a picture to spoil) it runs from a
-    directory of its own holding it and its run-time pictures, one of which is broken first:
-    spoil=(file name, "missing" | "truncated" | "text")."""
+    """The program on the current display (in the environment `env`, if given). With `copy` (or
+    a picture to spoil) it runs from a directory of its own holding it and its run-time
+    pictures, one of which is broken first: spoil=(file name, "missing" | "truncated" | "text").
+    """
 
-    def __init__(self, exe, places, copy=False, spoil=None):
+    def __init__(self, exe, places, copy=False, spoil=None, env=None):
         self.places, self.dir = places, None
         if copy or spoil:
             self.dir = tempfile.mkdtemp(prefix="helmsway-")
@@ -148,7 +149,8 @@ class Helmsway:
             exe = os.path.join(self.dir, os.path.basename(exe))
             if spoil:
                 spoil_file(os.path.join(self.dir, spoil[0]), spoil[1])
-        self.proc = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.proc = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     env=env)
         self.window = find_window("^Helmsway$", self.proc.pid)
         time.sleep(0.3)  # the window manager's frame and the first paint
 
