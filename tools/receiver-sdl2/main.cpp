@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -51,12 +52,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     useUtf8Locale();
+    // A reader that has gone (a demo left running) must not end the window.
+    std::signal(SIGPIPE, SIG_IGN);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "helmsway-receiver-sdl2: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED,
-                                          SDL_WINDOWPOS_UNDEFINED, 420, 200, SDL_WINDOW_SHOWN);
+    // Right of where the helm opens (the screen's middle), so a screenshot shows both.
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), 760, 100, 420, 200, SDL_WINDOW_SHOWN);
     if (!window) {
         std::fprintf(stderr, "helmsway-receiver-sdl2: %s\n", SDL_GetError());
         SDL_Quit();
