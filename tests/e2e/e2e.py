@@ -6,8 +6,8 @@ gives; the receiver's lines are checked exactly, and the program must still be r
 
 clicks, names: what each control and menu does, with the time the keys arrive after the click.
 missing, text, truncated, game-window, ship-names, bursts: the program under abuse (broken
-picture files, game windows that vanish or ignore their keys, huge names, hundreds of clicks a
-second).
+picture files; game windows that vanish or ignore their keys, of either client, below decoys
+titled after the game; Wayland sessions; huge names; hundreds of clicks a second).
 """
 import os
 import select

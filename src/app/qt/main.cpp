@@ -33,9 +33,10 @@ int main(int argc, char* argv[]) {
     if (x11DisplayExists()) {
         qtArgv.insert(qtArgv.end(), {platformOption, xcb});
     } else {
-        std::fputs("helmsway: no X11 display (is XWayland off?): the helm cannot bring the game "
-                   "window to the front nor type into it\n",
-                   stderr);
+        std::fputs(
+            "helmsway: no X11 display (is XWayland off?): the helm can neither bring the game "
+            "window to the front nor type into it\n",
+            stderr);
     }
     int qtArgc = static_cast<int>(qtArgv.size());
     qtArgv.push_back(nullptr);
