@@ -6,10 +6,13 @@ gives; the receiver's lines are checked exactly, and the program must still be r
 
 clicks, names: what each control and menu does, with the time the keys arrive after the click.
 missing, text, truncated, game-window, ship-names, bursts: the program under abuse (broken
-picture files, game windows that vanish or ignore their keys, huge names, hundreds of clicks a
-second).
+picture files; game windows that vanish or ignore their keys, of either client, below decoys
+titled after the game; Wayland sessions; huge names; hundreds of clicks a second).
 """
 import os
+import select
+import signal
+import subprocess
 import sys
 import time
 
@@ -191,18 +194,50 @@ def game_window(p):
     relays("relays after all that", r, h.click("cmdAnchor"), "Raise Anchor")
     r.close()
 
-    # Two windows with the game's title: the exactly titled one gets the keys, whichever was
-    # opened last.
-    for order in (("Ultima Online", "Ultima Online - Sam (Atlantic)"),
-                  ("Ultima Online - Sam (Atlantic)", "Ultima Online")):
-        rs = {title: receiver(title=title) for title in order}
-        h.click("cmdStop")
-        case = "opened %s then %s" % order
-        check(case + ": exact title", rs["Ultima Online"].take(2), command("Stop"))
-        check(case + ": logged-in title", rs["Ultima Online - Sam (Atlantic)"].quiet(0.3), [])
-        for each in rs.values():
-            each.close()
+    # Each client below windows titled after the game that are not it, opened after it and so
+    # above it: the keys go to the game, never to a decoy. The open-source client's login
+    # screen opened above the logged-in classic client is the one the player used last.
+    def decoys():
+        return [receiver(title=title, window_class=window_class) for title, window_class in [
+            ("Ultima Online - Boats guide - Firefox", None), ("Ultima Online Launcher", None),
+            ("ClassicUO Launcher", None), ("Ultima Online", "org.gnome.Nautilus")]]
+
+    classic = receiver(title="Ultima Online - Sam (Atlantic)")
+    for case, game in [("classic client (Xlib)", lambda: classic),
+                       ("ClassicUO (SDL2)", lambda: helmdesk.Receiver(
+                           p["sdl-receiver"], title="ClassicUO - 1.1.0.0"))]:
+        game = game()
+        around = decoys()
+        relays(case + " below decoys", game, h.click("cmdStop"), "Stop")
+        for decoy in around:
+            check(case + ": nothing for a decoy", decoy.quiet(0.05), [])
+            decoy.close()
+    check("the classic client below the open-source one", classic.quiet(0.05), [])
+    # Text as SDL2 hands it to the open-source client, exactly.
+    relays("ship name into ClassicUO (SDL2)", game, h.ship_name("a+b{c} ß é"),
+           "Set Name a+b{c} ß é")
+    for each in (classic, game):
+        each.close()
     h.close()
+
+    # A Wayland session where Qt would take its Wayland plugin: the helm asks for X11 (XWayland)
+    # all the same, where the game is, and relays.
+    wayland = dict(os.environ, WAYLAND_DISPLAY="wayland-0", XDG_SESSION_TYPE="wayland",
+                   QT_QPA_PLATFORM="wayland")
+    h, r = helmdesk.Helmsway(p["helmsway"], p["places"], env=wayland), receiver()
+    relays("on a Wayland session", r, h.click("cmdStop"), "Stop")
+    r.close()
+    h.close()
+
+    # No X11 display at all: the helm still opens, and says once why no command reaches the game.
+    alone = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
+    h = subprocess.Popen([p["helmsway"]], env=dict(alone, QT_QPA_PLATFORM="offscreen"),
+                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    said = h.stderr.readline() if select.select([h.stderr], [], [], 30)[0] else ""
+    h.terminate()
+    check("no X11 display: still running when asked to end", h.wait(10), -signal.SIGTERM)
+    lines = [said] + h.stderr.readlines()
+    check("no X11 display: said once", sum("no X11 display" in line for line in lines), 1)
 
 
 def stretch(pattern, length):

@@ -36,10 +36,10 @@ expect() {
 
 value_of() { printf '%s\n' "$1" | sed -n "s/^$2=//p" | head -n 1; }
 
-# start_receiver <log name> [title]: the log is $work/<log name>.
+# start_receiver <log name> [title [window class]]: the log is $work/<log name>.
 start_receiver() {
   log=$work/$1
-  wine "$receiver_exe" "$(windows_path "$log")" "${2:-Ultima Online}" >/dev/null 2>&1 &
+  wine "$receiver_exe" "$(windows_path "$log")" "${2:-Ultima Online}" ${3:+"$3"} >/dev/null 2>&1 &
   tries=0
   until [ -s "$log" ]; do
     tries=$((tries + 1))

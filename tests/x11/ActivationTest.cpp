@@ -1,60 +1,137 @@
 // Which window the helm brings to the front, among real windows under a real window manager:
-// the titles as the shell reads them, the stacking order, and its own windows. The title rule
-// itself is the core's, tested there.
+// what the shell reads of each (title, stacking order, class, program, its own windows) reaches
+// the core's rule, which is tested on its own in the core's tests.
 // clang-format off
 #include <gtest/gtest.h>  // before X11, whose None macro breaks it
 // clang-format on
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <climits>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "TestDesktop.h"
 #include "X11Relay.h"
 
+extern char** environ;
+
 namespace helmsway::x11::test {
 namespace {
 
+// A process that runs under a program's name, for a window to claim as its own.
+class NamedProcess {
+public:
+    explicit NamedProcess(const char* name) {
+        char sleep[] = "sleep", seconds[] = "60";
+        std::string argv0 = name;
+        char* argv[] = {argv0.data(), seconds, nullptr};
+        if (posix_spawnp(&pid_, sleep, nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+    }
+    ~NamedProcess() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+    NamedProcess(const NamedProcess&) = delete;
+    NamedProcess& operator=(const NamedProcess&) = delete;
+    long pid() const { return pid_; }
+
+private:
+    pid_t pid_ = -1;
+};
+
+std::string thisHost() {
+    char name[HOST_NAME_MAX + 1] = {};
+    gethostname(name, sizeof name - 1);
+    return name;
+}
+
+// What a window says of its program: a process (by id) on a machine, as EWMH has it.
+void claimProcess(Display* display, Window window, long pid, const std::string& machine) {
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    XChangeProperty(display, window, XInternAtom(display, "WM_CLIENT_MACHINE", False), XA_STRING, 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(machine.data()),
+                    static_cast<int>(machine.size()));
+}
+
+struct Shown {
+    const char* title;
+    const char* windowClass = nullptr;  // WM_CLASS's class
+    const char* program = nullptr;      // a process of that name, "" for the test itself
+    bool remote = false;                // the process is said to run on another machine
+};
+
 struct Case {
     const char* name;
-    std::vector<const char*> titles;  // created in this order, so the last is topmost
-    std::optional<std::size_t> own;   // the helm's own window among them
+    std::vector<Shown> windows;      // created in this order, so the last is topmost
+    std::optional<std::size_t> own;  // the helm's own window among them
     std::optional<std::size_t> expected;
     std::optional<std::size_t> transientOfOwn = std::nullopt;  // a dialog of the helm
 };
 
 const Case kCases[] = {
-    {"exact title", {"Helmsway", "Ultima Online", "xterm"}, 0, 1},
-    {"exact title beats a logged-in client above it",
-     {"Helmsway", "Ultima Online", "Ultima Online - Sam (Atlantic)"},
-     0,
-     1},
-    {"topmost of two logged-in clients",
-     {"Ultima Online - Ann (Atlantic)", "Ultima Online - Sam (Atlantic)", "Helmsway"},
+    {"topmost of two clients", {{"Helmsway"}, {"Ultima Online"}, {"ClassicUO - 1.1.0.0"}}, 0, 2},
+    {"topmost below the helm",
+     {{"Sam - ClassicUO - 1.1.0.0"}, {"Ultima Online - Sam (Atlantic)"}, {"Helmsway"}},
      2,
      1},
-    {"topmost of two exact titles", {"Ultima Online", "Ultima Online", "Helmsway"}, 2, 1},
-    {"no game window", {"Helmsway", "Notes"}, 0, std::nullopt},
-    {"own window is never the game", {"Ultima Online"}, 0, std::nullopt},
-    {"own window skipped for another", {"Ultima Online", "Ultima Online"}, 1, 0},
-    {"own dialog skipped", {"Helmsway", "Ultima Online - X (Y)"}, 0, std::nullopt, 1},
-    {"no own window given", {"Ultima Online - Sam (Atlantic)"}, std::nullopt, 0},
-    {"near misses",
-     {"ultima online", "Ultima Online ", "Ultima Online -Sam", "Helmsway"},
-     3,
+    {"no game window", {{"Helmsway"}, {"Notes"}}, 0, std::nullopt},
+    {"own window is never the game", {{"Ultima Online"}}, 0, std::nullopt},
+    {"own window skipped for another", {{"Ultima Online"}, {"Ultima Online"}}, 1, 0},
+    {"own dialog skipped", {{"Helmsway"}, {"Ultima Online - X (Y)"}}, 0, std::nullopt, 1},
+    {"a window of the helm's process",
+     {{"Ultima Online", nullptr, ""}},
+     std::nullopt,
      std::nullopt},
+    {"no own window given", {{"Ultima Online - Sam (Atlantic)"}}, std::nullopt, 0},
+    {"a folder on top, told by its class",
+     {{"Ultima Online - Sam (Atlantic)"}, {"Ultima Online", "org.gnome.Nautilus"}},
+     std::nullopt,
+     0},
+    {"a folder on top, told by its program",
+     {{"ClassicUO - 1.1.0.0"}, {"Ultima Online", "Files", "nautilus"}},
+     std::nullopt,
+     0},
+    {"a process of another machine tells nothing",
+     {{"ClassicUO - 1.1.0.0"}, {"Ultima Online", "Files", "nautilus", true}},
+     std::nullopt,
+     1},
 };
 
 void runCase(const Case& c) {
     SCOPED_TRACE(c.name);
     Display* display = testDisplay();
+    std::vector<std::unique_ptr<NamedProcess>> processes;
     std::vector<std::unique_ptr<TestWindow>> windows;
-    for (std::size_t i = 0; i < c.titles.size(); ++i) {
+    for (std::size_t i = 0; i < c.windows.size(); ++i) {
+        const Shown& shown = c.windows[i];
         const Window parent = c.transientOfOwn == i ? windows.at(*c.own)->id() : None;
-        windows.push_back(std::make_unique<TestWindow>(display, c.titles[i], true, parent));
+        windows.push_back(std::make_unique<TestWindow>(display, shown.title, true, parent));
+        const Window window = windows.back()->id();
+        if (shown.windowClass) {
+            XClassHint hint{const_cast<char*>("test"), const_cast<char*>(shown.windowClass)};
+            XSetClassHint(display, window, &hint);
+        }
+        if (shown.program) {
+            long pid = getpid();
+            if (*shown.program) {
+                processes.push_back(std::make_unique<NamedProcess>(shown.program));
+                pid = processes.back()->pid();
+            }
+            claimProcess(display, window, pid, shown.remote ? "elsewhere.example" : thisHost());
+        }
     }
+    XSync(display, False);
     const Window own = c.own ? windows[*c.own]->id() : None;
     if (own != None) XSetInputFocus(display, own, RevertToParent, CurrentTime);
 
@@ -69,7 +146,7 @@ void runCase(const Case& c) {
     }
 }
 
-TEST(ActivationTest, ChoosesTheGameWindowLikeTheTitleRuleSays) {
+TEST(ActivationTest, ChoosesTheGameWindowFromWhatTheWindowsTell) {
     ASSERT_TRUE(windowManagerRuns(testDisplay()));
     for (const Case& c : kCases) runCase(c);
 }
@@ -85,6 +162,22 @@ TEST(ActivationTest, LegacyTitleIsRead) {
     TestWindow helm(display, "Helmsway");
     TestWindow game(display, "Ultima Online - J\xF6rg (Atlantic)", false);
     TestWindow other(display, "Editor");
+    ASSERT_TRUE(activateGameWindow(display, helm.id()));
+    EXPECT_TRUE(eventually([&] { return focusedTopLevel(display) == game.id(); }));
+}
+
+// The player has minimized the game to read something: a click brings it back.
+TEST(ActivationTest, MinimizedGameComesBack) {
+    Display* display = testDisplay();
+    TestWindow helm(display, "Helmsway");
+    TestWindow game(display, "ClassicUO - 1.1.0.0");
+    XIconifyWindow(display, game.id(), DefaultScreen(display));
+    XSync(display, False);
+    ASSERT_TRUE(eventually([&] {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display, game.id(), &attributes);
+        return attributes.map_state != IsViewable;
+    }));
     ASSERT_TRUE(activateGameWindow(display, helm.id()));
     EXPECT_TRUE(eventually([&] { return focusedTopLevel(display) == game.id(); }));
 }

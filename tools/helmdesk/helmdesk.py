@@ -31,6 +31,7 @@ def programs(build):
     """The programs of a linux build tree, by the names the constructors below take."""
     return {"helmsway": os.path.join(build, "src/app/qt/helmsway"),
             "receiver": os.path.join(build, "tools/receiver-x11/helmsway-receiver"),
+            "sdl-receiver": os.path.join(build, "tools/receiver-sdl2/helmsway-receiver-sdl2"),
             "places": os.path.join(build, "tools/helmsway-places/helmsway-places")}
 
 
@@ -90,11 +91,13 @@ def load_places(places_exe):
 
 
 class Receiver:
-    """helmsway-receiver, its lines gathered by a thread."""
+    """helmsway-receiver (or helmsway-receiver-sdl2, which takes only a title), its lines
+    gathered by a thread. `window_class` lets it pose as another program's window."""
 
-    def __init__(self, exe, title="Ultima Online", ignore=False, lag_ms=None):
+    def __init__(self, exe, title="Ultima Online", ignore=False, lag_ms=None, window_class=None):
         args = [exe, "--title", title] + (["--ignore"] if ignore else [])
         args += ["--lag", str(lag_ms)] if lag_ms is not None else []
+        args += ["--class", window_class] if window_class else []
         self.proc = subprocess.Popen(args, stdout=subprocess.PIPE, text=True, encoding="utf-8")
         first = self.proc.stdout.readline()
         if not first.startswith("ready\t"):
@@ -132,11 +135,12 @@ class Receiver:
 
 
 class Helmsway:
-    """The program on the current display. With `copy` (or a picture to spoil) it runs from a
-    directory of its own holding it and its run-time pictures, one of which is broken first:
-    spoil=(file name, "missing" | "truncated" | "text")."""
+    """The program on the current display (in the environment `env`, if given). With `copy` (or
+    a picture to spoil) it runs from a directory of its own holding it and its run-time
+    pictures, one of which is broken first: spoil=(file name, "missing" | "truncated" | "text").
+    """
 
-    def __init__(self, exe, places, copy=False, spoil=None):
+    def __init__(self, exe, places, copy=False, spoil=None, env=None):
         self.places, self.dir = places, None
         if copy or spoil:
             self.dir = tempfile.mkdtemp(prefix="helmsway-")
@@ -145,7 +149,8 @@ class Helmsway:
             exe = os.path.join(self.dir, os.path.basename(exe))
             if spoil:
                 spoil_file(os.path.join(self.dir, spoil[0]), spoil[1])
-        self.proc = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.proc = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     env=env)
         self.window = find_window("^Helmsway$", self.proc.pid)
         time.sleep(0.3)  # the window manager's frame and the first paint
 

@@ -1,5 +1,6 @@
 // A stand-in for the game client: a window titled "Ultima Online" (or the title given second)
-// that logs what is typed into it. Usage: receiver <log file> [title]
+// that logs what is typed into it. Usage: receiver <log file> [title] [window class]
+// The window class lets it pose as another program's window (a folder's, a browser's).
 // The log (UTF-8) starts with a line "ready" once the window is shown and focused; after that
 // each Enter adds "<ms>\t<text typed since the previous Enter>", ms from GetTickCount64.
 #include <windows.h>
@@ -61,13 +62,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     logFile = _wfopen(__wargv[1], L"wb");
     if (logFile == nullptr) return 2;
     const wchar_t* title = __argc > 2 ? __wargv[2] : L"Ultima Online";
+    const wchar_t* className = __argc > 3 ? __wargv[3] : L"HelmswayTestReceiver";
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = L"HelmswayTestReceiver";
+    windowClass.lpszClassName = className;
     RegisterClassW(&windowClass);
     const HWND window = CreateWindowExW(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW,
                                         40, 40, 420, 200, nullptr, nullptr, instance, nullptr);

@@ -12,6 +12,8 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (arg == "--title" && hasValue) {
             options.title = argv[++i];
+        } else if (arg == "--class" && hasValue) {
+            options.windowClass = argv[++i];
         } else if (arg == "--log" && hasValue) {
             options.logFile = argv[++i];
         } else if (arg == "--lag" && hasValue) {

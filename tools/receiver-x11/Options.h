@@ -6,6 +6,7 @@ namespace receiver {
 
 struct Options {
     std::string title = "Ultima Online";
+    std::string windowClass = "HelmswayReceiver";  // WM_CLASS's class: to pose as another program
     bool ignore = false;  // take keys, log nothing: a receiver that drops its input
     std::string logFile;  // empty: stdout
     int lagMs = 0;        // handle events this late, like a game reading input per frame

@@ -46,7 +46,7 @@ ReceiverWindow::ReceiverWindow(Display* display, const Options& options, LineLog
     hints.initial_state = NormalState;
     XSetWMHints(display_, window_, &hints);
     XClassHint classHint{const_cast<char*>("helmsway-receiver"),
-                         const_cast<char*>("HelmswayReceiver")};
+                         const_cast<char*>(options_.windowClass.c_str())};
     XSetClassHint(display_, window_, &classHint);
     deleteWindow_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display_, window_, &deleteWindow_, 1);

@@ -1,5 +1,5 @@
 // helmsway-receiver: a window titled like the game's that logs what is typed into it.
-//   helmsway-receiver [--title T] [--ignore] [--log FILE] [--lag MS]
+//   helmsway-receiver [--title T] [--class C] [--ignore] [--log FILE] [--lag MS]
 // Prints "ready\t<window id>" once the window is shown, then "<ms>\t<text>" per Enter.
 #include <X11/Xlib.h>
 #include <langinfo.h>
@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     const auto options = receiver::parseOptions(argc, argv);
     if (!options) {
         std::fprintf(stderr,
-                     "usage: helmsway-receiver [--title T] [--ignore] [--log FILE] [--lag MS]\n");
+                     "usage: helmsway-receiver [--title T] [--class C] [--ignore] [--log FILE] "
+                     "[--lag MS]\n");
         return 2;
     }
     useUtf8Locale();

@@ -1,5 +1,8 @@
 // Finding the game client's window and making it the foreground window.
+#include <iterator>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "relay/GameWindow.h"
@@ -11,22 +14,44 @@ namespace {
 
 struct TopLevelWindows {
     std::vector<HWND> handles;
-    std::vector<std::string> titles;
+    std::vector<WindowFacts> facts;
+    std::map<DWORD, std::string> programs;  // by process, for its many windows
 };
 
+// The file name of the process's program, empty when the process will not say.
+std::string programOfProcess(DWORD process) {
+    const HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+    if (handle == nullptr) return {};
+    wchar_t path[MAX_PATH * 2];
+    DWORD length = static_cast<DWORD>(std::size(path));
+    const bool read = QueryFullProcessImageNameW(handle, 0, path, &length);
+    CloseHandle(handle);
+    if (!read) return {};
+    const std::wstring_view image(path, length);
+    return narrow(std::wstring(image.substr(image.find_last_of(L"\\/") + 1)));
+}
+
 // EnumWindows walks the top-level windows in Z order, topmost first, which is the order the
-// core's choice expects.
+// core's choice expects; the choice is the core's, from what Windows tells of each.
 BOOL CALLBACK collectWindow(HWND window, LPARAM context) {
     auto& windows = *reinterpret_cast<TopLevelWindows*>(context);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    // Our own windows never count, whatever the user may have typed into a title somewhere.
-    if (!IsWindowVisible(window) || process == GetCurrentProcessId()) return TRUE;
+    WindowFacts facts;
     const int length = GetWindowTextLengthW(window);
-    std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
-    title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), length + 1)));
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    facts.title = narrow(text);
+    wchar_t className[256];
+    facts.windowClass = narrow(
+        std::wstring(className, static_cast<std::size_t>(GetClassNameW(window, className, 256))));
+    auto [program, fresh] = windows.programs.try_emplace(process);
+    if (fresh) program->second = programOfProcess(process);
+    facts.program = program->second;
+    facts.visible = IsWindowVisible(window) != FALSE;
+    facts.ours = process == GetCurrentProcessId();
     windows.handles.push_back(window);
-    windows.titles.push_back(narrow(title));
+    windows.facts.push_back(std::move(facts));
     return TRUE;
 }
 
@@ -49,7 +74,7 @@ void tapAltKey() {
 bool activateGameWindow() {
     TopLevelWindows windows;
     EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&windows));
-    const auto chosen = chooseGameWindow(windows.titles);
+    const auto chosen = chooseGameWindow(windows.facts);
     if (!chosen) return false;
     const HWND game = windows.handles[*chosen];
 

@@ -7,8 +7,9 @@
 
 namespace helmsway::win32 {
 
-// Finds the game window among the visible top-level windows by the core's title rule (never
-// one of this process's own) and brings it to the foreground at once. False when there is none.
+// Finds the game window among the top-level windows by the core's rule, from their titles,
+// classes, programs and visibility (never one of this process's own), and brings it to the
+// foreground at once. False when there is none.
 bool activateGameWindow();
 
 // Types the keys with one SendInput batch into the foreground window, through the keyboard

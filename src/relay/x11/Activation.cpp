@@ -2,7 +2,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
-#include <string>
 #include <vector>
 
 #include "ErrorTrap.h"
@@ -13,45 +12,6 @@
 
 namespace helmsway::x11 {
 namespace {
-
-// What ties a window to the helm's own program: the window itself, its dialogs, and every
-// window of the same client leader or process.
-struct Owner {
-    Window window = None;
-    unsigned long leader = 0;
-    unsigned long pid = 0;
-};
-
-Owner describeOwner(Display* display, Window own) {
-    Owner owner{own, 0, 0};
-    if (own == None) return owner;
-    ErrorTrap trap(display);
-    const auto leader = longsProperty(display, own, atom(display, "WM_CLIENT_LEADER"), XA_WINDOW);
-    const auto pid = longsProperty(display, own, atom(display, "_NET_WM_PID"), XA_CARDINAL);
-    if (trap.failed()) return owner;
-    if (!leader.empty()) owner.leader = leader[0];
-    if (!pid.empty()) owner.pid = pid[0];
-    return owner;
-}
-
-bool belongsTo(Display* display, Window candidate, const Owner& owner) {
-    if (owner.window == None) return false;
-    if (candidate == owner.window) return true;
-    Window transientFor = None;
-    if (XGetTransientForHint(display, candidate, &transientFor) && transientFor == owner.window)
-        return true;
-    if (owner.leader != 0) {
-        const auto leader =
-            longsProperty(display, candidate, atom(display, "WM_CLIENT_LEADER"), XA_WINDOW);
-        if (!leader.empty() && leader[0] == owner.leader) return true;
-    }
-    if (owner.pid != 0) {
-        const auto pid =
-            longsProperty(display, candidate, atom(display, "_NET_WM_PID"), XA_CARDINAL);
-        if (!pid.empty() && pid[0] == owner.pid) return true;
-    }
-    return false;
-}
 
 // The server's time now, for the activation request: a window manager that prevents focus
 // stealing compares it with the user's last input. Read by touching a property of a window of
@@ -106,23 +66,14 @@ void focusWithoutWindowManager(Display* display, Window game) {
 
 bool activateGameWindow(Display* display, Window own) {
     if (!display) return false;
-    const Owner owner = describeOwner(display, own);
-    std::vector<Window> windows;
-    std::vector<std::string> titles;
-    {
-        ErrorTrap trap(display);
-        for (auto& w : listTopLevelWindows(display)) {
-            if (!isGameWindowTitle(w.title)) continue;
-            const bool ours = belongsTo(display, w.window, owner);
-            if (trap.failed() || ours) continue;
-            windows.push_back(w.window);
-            titles.push_back(std::move(w.title));
-        }
-    }
-    const auto chosen = chooseGameWindow(titles);
+    const auto windows = listTopLevelWindows(display, own);
+    std::vector<WindowFacts> facts;
+    facts.reserve(windows.size());
+    for (const auto& w : windows) facts.push_back(w.facts);
+    const auto chosen = chooseGameWindow(facts);
     if (!chosen) return false;
 
-    const Window game = windows[*chosen];
+    const Window game = windows[*chosen].window;
     const bool managed = hasWindowManager(display);
     ErrorTrap trap(display);
     if (managed)

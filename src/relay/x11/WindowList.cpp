@@ -2,8 +2,11 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <limits.h>
+#include <unistd.h>
 
-#include <algorithm>
+#include <fstream>
+#include <map>
 
 #include "ErrorTrap.h"
 #include "Properties.h"
@@ -41,6 +44,79 @@ std::string wmName(Display* display, Window window) {
     }
     XFree(text.value);
     return title;
+}
+
+// _NET_WM_NAME (UTF-8), else WM_NAME converted to UTF-8; empty when there is neither.
+std::string windowTitle(Display* display, Window window) {
+    const auto name =
+        bytesProperty(display, window, atom(display, "_NET_WM_NAME"), atom(display, "UTF8_STRING"));
+    if (name && !name->empty()) return *name;
+    return wmName(display, window);
+}
+
+std::string windowClass(Display* display, Window window) {
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint)) return {};
+    std::string name = hint.res_class ? hint.res_class : "";
+    if (hint.res_name) XFree(hint.res_name);
+    if (hint.res_class) XFree(hint.res_class);
+    return name;
+}
+
+std::string hostName() {
+    char name[HOST_NAME_MAX + 1] = {};
+    return gethostname(name, sizeof name - 1) == 0 ? name : "";
+}
+
+// The file name a process was started as: the first word of its command line, which Wine sets
+// to the Windows program's path, so a Windows program is known by its own name rather than by
+// Wine's loader. Empty when the process is gone or hides its command line.
+std::string programOfProcess(unsigned long pid) {
+    std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline", std::ios::binary);
+    std::string first;
+    if (!std::getline(cmdline, first, '\0')) return {};
+    const auto slash = first.find_last_of("/\\");
+    return slash == std::string::npos ? first : first.substr(slash + 1);
+}
+
+// What ties a window to the helm: the helm's window itself, its dialogs, and every window of
+// the same client leader or of this process.
+class Ours {
+public:
+    Ours(Display* display, Window own) : display_(display), own_(own) {
+        if (own == None) return;
+        const auto leader =
+            longsProperty(display, own, atom(display, "WM_CLIENT_LEADER"), XA_WINDOW);
+        if (!leader.empty()) leader_ = leader[0];
+    }
+
+    bool includes(Window candidate, unsigned long localPid) const {
+        if (own_ != None && candidate == own_) return true;
+        if (localPid != 0 && localPid == static_cast<unsigned long>(getpid())) return true;
+        Window transientFor = None;
+        if (own_ != None && XGetTransientForHint(display_, candidate, &transientFor) &&
+            transientFor == own_)
+            return true;
+        if (leader_ == 0) return false;
+        const auto leader =
+            longsProperty(display_, candidate, atom(display_, "WM_CLIENT_LEADER"), XA_WINDOW);
+        return !leader.empty() && leader[0] == leader_;
+    }
+
+private:
+    Display* display_;
+    Window own_;
+    unsigned long leader_ = 0;
+};
+
+// A window is shown or minimized while the window manager keeps it in the normal or iconic
+// state; without one, while it is viewable.
+bool isVisible(Display* display, Window window) {
+    const Atom wmState = atom(display, "WM_STATE");
+    const auto state = longsProperty(display, window, wmState, wmState);
+    if (!state.empty()) return state[0] == NormalState || state[0] == IconicState;
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
 // Without a window manager that keeps a client list: the root's children, bottom to top,
@@ -89,14 +165,7 @@ bool hasWindowManager(Display* display) {
     return !trap.failed() && !fromSelf.empty() && fromSelf[0] == fromRoot[0];
 }
 
-std::string windowTitle(Display* display, Window window) {
-    const auto name =
-        bytesProperty(display, window, atom(display, "_NET_WM_NAME"), atom(display, "UTF8_STRING"));
-    if (name && !name->empty()) return *name;
-    return wmName(display, window);
-}
-
-std::vector<TopLevelWindow> listTopLevelWindows(Display* display) {
+std::vector<TopLevelWindow> listTopLevelWindows(Display* display, Window own) {
     const Window root = DefaultRootWindow(display);
     std::vector<unsigned long> bottomToTop;
     if (hasWindowManager(display)) {
@@ -113,13 +182,32 @@ std::vector<TopLevelWindow> listTopLevelWindows(Display* display) {
         bottomToTop.assign(stack.begin(), stack.end());
     }
 
-    std::vector<TopLevelWindow> windows;
     ErrorTrap trap(display);
+    const Ours ours(display, own);
+    trap.failed();  // the helm's window may be gone already; then nothing is ours by it
+    const std::string host = hostName();
+    const Atom machineAtom = atom(display, "WM_CLIENT_MACHINE");
+    const Atom pidAtom = atom(display, "_NET_WM_PID");
+    std::map<unsigned long, std::string> programs;  // by process, for its many windows
+    std::vector<TopLevelWindow> windows;
     for (auto it = bottomToTop.rbegin(); it != bottomToTop.rend(); ++it) {
-        std::string title = windowTitle(display, *it);
+        const Window window = *it;
+        // A process id means something only on the machine it was given on.
+        const auto machine = bytesProperty(display, window, machineAtom, XA_STRING);
+        const auto pid = longsProperty(display, window, pidAtom, XA_CARDINAL);
+        const unsigned long localPid =
+            machine && !host.empty() && *machine == host && !pid.empty() ? pid[0] : 0;
+        TopLevelWindow listed{window,
+                              {windowTitle(display, window), windowClass(display, window), "",
+                               isVisible(display, window), ours.includes(window, localPid)}};
         // A window that vanished while we read it is simply not listed.
         if (trap.failed()) continue;
-        windows.push_back({*it, std::move(title)});
+        if (localPid != 0) {
+            auto [known, fresh] = programs.try_emplace(localPid);
+            if (fresh) known->second = programOfProcess(localPid);
+            listed.facts.program = known->second;
+        }
+        windows.push_back(std::move(listed));
     }
     return windows;
 }

@@ -10,8 +10,9 @@
 
 namespace helmsway::x11 {
 
-// Finds the game window among the top-level windows by the core's title rule (never `own`)
-// and asks the window manager to activate it at once. False when there is none.
+// Finds the game window among the top-level windows by the core's rule (never one of ours:
+// `own`, its dialogs, this process's windows) and asks the window manager to activate it at
+// once. False when there is none.
 bool activateGameWindow(Display* display, Window own);
 
 // Types through XTest into the focused window, mapping each character through the keyboard

@@ -1,0 +1,107 @@
+// helmsway-receiver-sdl2: a window titled like the open-source client's, which reads the
+// keyboard through SDL2 as that client does: text from SDL_TEXTINPUT, Enter and Backspace from
+// SDL_KEYDOWN.
+//   helmsway-receiver-sdl2 [--title T]      (default "ClassicUO - 1.1.0.0")
+// Prints "ready\t<X11 window id>" once the window is shown, then "<ms>\t<text>" per Enter, as
+// helmsway-receiver does.
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <langinfo.h>
+
+#include <chrono>
+#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void eraseLastCharacter(std::string& text) {
+    while (!text.empty()) {
+        const auto byte = static_cast<unsigned char>(text.back());
+        text.pop_back();
+        if ((byte & 0xc0) != 0x80) break;  // stop after the lead byte
+    }
+}
+
+// The input method hands text over in the locale's encoding; make that UTF-8 even when the
+// environment names no locale.
+void useUtf8Locale() {
+    if (std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
+// One colour per line received, so a screenshot shows that something arrived.
+void paint(SDL_Window* window, std::size_t lines) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (!surface) return;
+    const Uint8 shade = static_cast<Uint8>(160 + (lines * 24) % 96);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 40, shade, 90));
+    SDL_UpdateWindowSurface(window);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string title = "ClassicUO - 1.1.0.0";
+    if (argc == 3 && std::strcmp(argv[1], "--title") == 0) {
+        title = argv[2];
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: helmsway-receiver-sdl2 [--title T]\n");
+        return 2;
+    }
+    useUtf8Locale();
+    // A reader that has gone (a demo left running) must not end the window.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "helmsway-receiver-sdl2: %s\n", SDL_GetError());
+        return 1;
+    }
+    // Right of where the helm opens (the screen's middle), so a screenshot shows both.
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), 760, 100, 420, 200, SDL_WINDOW_SHOWN);
+    if (!window) {
+        std::fprintf(stderr, "helmsway-receiver-sdl2: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    SDL_StartTextInput();
+
+    const auto start = std::chrono::steady_clock::now();
+    std::string current;
+    std::size_t lines = 0;
+    bool announced = false;
+    SDL_Event event;
+    // SDL turns SIGTERM and SIGINT into SDL_QUIT.
+    while (SDL_WaitEvent(&event) && event.type != SDL_QUIT) {
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            paint(window, lines);
+            SDL_SysWMinfo info;
+            SDL_VERSION(&info.version);
+            if (!announced && SDL_GetWindowWMInfo(window, &info) &&
+                info.subsystem == SDL_SYSWM_X11) {
+                announced = true;
+                std::printf("ready\t0x%lx\n", static_cast<unsigned long>(info.info.x11.window));
+                std::fflush(stdout);
+            }
+        } else if (event.type == SDL_TEXTINPUT) {
+            current += event.text.text;
+        } else if (event.type == SDL_KEYDOWN) {
+            const SDL_Keycode key = event.key.keysym.sym;
+            if (key == SDLK_RETURN || key == SDLK_KP_ENTER) {
+                const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now() - start)
+                                    .count();
+                std::printf("%lld\t%s\n", static_cast<long long>(ms), current.c_str());
+                std::fflush(stdout);
+                current.clear();
+                paint(window, ++lines);
+            } else if (key == SDLK_BACKSPACE) {
+                eraseLastCharacter(current);
+            }
+        }
+    }
+    SDL_DestroyWindow(window);
+    SDL_Quit();
+    return 0;
+}
