@@ -92,9 +92,9 @@ def load_places(places_exe):
 class Receiver:
     """helmsway-receiver, its lines gathered by a thread."""
 
-    def __init__(self, exe, title="Ultima Online", ignore=False, lag_ms=None):
+    def __init__(self, exe, title="Ultima Online", ignore=False, stall_ms=None):
         args = [exe, "--title", title] + (["--ignore"] if ignore else [])
-        args += ["--lag", str(lag_ms)] if lag_ms is not None else []
+        args += ["--stall", str(stall_ms)] if stall_ms is not None else []
         self.proc = subprocess.Popen(args, stdout=subprocess.PIPE, text=True, encoding="utf-8")
         first = self.proc.stdout.readline()
         if not first.startswith("ready\t"):
