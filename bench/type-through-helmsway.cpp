@@ -33,7 +33,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    helmsway::x11::sendKeys(display, *keys);
+    {
+        helmsway::x11::SpareKeys spare(display);
+        helmsway::x11::sendKeys(display, spare, *keys);
+    }
     XCloseDisplay(display);
     return 0;
 }

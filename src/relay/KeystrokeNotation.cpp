@@ -9,10 +9,6 @@ constexpr std::u32string_view kReserved = U"+^%~(){}[]";
 
 bool isReserved(char32_t c) { return kReserved.find(c) != std::u32string_view::npos; }
 
-// Control characters would act as keys of their own in the game window (a newline sending
-// half a command), so they are never typed as characters.
-bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
-
 std::optional<NamedKey> namedKey(std::u32string_view name) {
     struct Entry {
         std::u32string_view name;
@@ -40,6 +36,14 @@ std::optional<NamedKey> namedKey(std::u32string_view name) {
 }
 
 }  // namespace
+
+// Control characters would act as keys of their own in the game window (a newline sending
+// half a command), so they are never typed as characters.
+bool isTypeableCharacter(char32_t c) {
+    const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+    return !control && !surrogate && c <= 0x10FFFF;
+}
 
 std::optional<std::u32string> decodeUtf8(std::string_view text) {
     std::u32string out;
@@ -107,7 +111,7 @@ std::optional<KeySequence> parseKeystrokeText(std::string_view text) {
         } else if (c == U'{') {
             // "{c}" for any one character, "}" included ("{}}"); otherwise "{NAME}".
             if (i + 2 < s.size() && s[i + 2] == U'}') {
-                if (isControl(s[i + 1])) return std::nullopt;
+                if (!isTypeableCharacter(s[i + 1])) return std::nullopt;
                 keys.push_back({NamedKey::Character, s[i + 1]});
                 i += 2;
                 continue;
@@ -118,7 +122,7 @@ std::optional<KeySequence> parseKeystrokeText(std::string_view text) {
             if (!key) return std::nullopt;
             keys.push_back({*key, 0});
             i = close;
-        } else if (isReserved(c) || isControl(c)) {
+        } else if (isReserved(c) || !isTypeableCharacter(c)) {
             return std::nullopt;
         } else {
             keys.push_back({NamedKey::Character, c});

@@ -17,6 +17,10 @@ namespace helmsway {
 // bytes that are not UTF-8.
 std::optional<KeySequence> parseKeystrokeText(std::string_view text);
 
+// Whether a character is typed as itself: never a control character, a surrogate or a value
+// past U+10FFFF. The parser refuses the others, and every shell types only these.
+bool isTypeableCharacter(char32_t c);
+
 // The keystroke text that types `literal` (UTF-8) exactly as it stands.
 std::string escapeKeystrokeText(std::string_view literal);
 

@@ -184,7 +184,8 @@ TEST(ActivationTest, MinimizedGameComesBack) {
 
 TEST(ActivationTest, NoDisplayIsAQuietFailure) {
     EXPECT_FALSE(activateGameWindow(nullptr, None));
-    sendKeys(nullptr, KeySequence{{NamedKey::Enter, 0}});  // must simply return
+    SpareKeys spare(nullptr);
+    sendKeys(nullptr, spare, KeySequence{{NamedKey::Enter, 0}});  // must simply return
 }
 
 }  // namespace

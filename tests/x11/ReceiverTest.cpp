@@ -17,7 +17,8 @@ TEST(ReceiverTest, IgnoringReceiverLogsNothing) {
     ASSERT_NE(ignoring.window(), None);
     ASSERT_TRUE(activateGameWindow(testDisplay(), None));
     ASSERT_TRUE(eventually([&] { return focusedTopLevel(testDisplay()) == ignoring.window(); }));
-    sendKeys(testDisplay(), *parseKeystrokeText("Stop{ENTER}{ENTER}"));
+    SpareKeys spare(testDisplay());
+    sendKeys(testDisplay(), spare, *parseKeystrokeText("Stop{ENTER}{ENTER}"));
     EXPECT_FALSE(ignoring.nextLine(std::chrono::milliseconds(400)));
 }
 

@@ -16,11 +16,11 @@ std::optional<Options> parseOptions(int argc, char** argv) {
             options.windowClass = argv[++i];
         } else if (arg == "--log" && hasValue) {
             options.logFile = argv[++i];
-        } else if (arg == "--lag" && hasValue) {
+        } else if (arg == "--stall" && hasValue) {
             const std::string_view value = argv[++i];
             const auto [end, error] =
-                std::from_chars(value.data(), value.data() + value.size(), options.lagMs);
-            if (error != std::errc{} || end != value.data() + value.size() || options.lagMs < 0)
+                std::from_chars(value.data(), value.data() + value.size(), options.stallMs);
+            if (error != std::errc{} || end != value.data() + value.size() || options.stallMs < 0)
                 return std::nullopt;
         } else if (arg == "--ignore") {
             options.ignore = true;

@@ -9,7 +9,7 @@ struct Options {
     std::string windowClass = "HelmswayReceiver";  // WM_CLASS's class: to pose as another program
     bool ignore = false;  // take keys, log nothing: a receiver that drops its input
     std::string logFile;  // empty: stdout
-    int lagMs = 0;        // handle events this late, like a game reading input per frame
+    int stallMs = 0;      // stop reading this long once the first key is in, like a game loading
 };
 
 // Nothing when the arguments are not understood.

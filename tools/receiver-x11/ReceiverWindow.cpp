@@ -22,6 +22,16 @@ void eraseLastCharacter(std::string& text) {
     }
 }
 
+// The end of a line, as much as the window shows: drawing all of a 10,000-character line after
+// every key would make the receiver, not the typing, the slow part.
+std::string tail(const std::string& text) {
+    constexpr std::size_t kShownBytes = 240;
+    if (text.size() <= kShownBytes) return text;
+    std::size_t start = text.size() - kShownBytes;
+    while (start < text.size() && (static_cast<unsigned char>(text[start]) & 0xc0) == 0x80) ++start;
+    return text.substr(start);
+}
+
 }  // namespace
 
 ReceiverWindow::ReceiverWindow(Display* display, const Options& options, LineLog& log)
@@ -105,7 +115,10 @@ bool ReceiverWindow::handle(XEvent& event) {
         // As every Xlib program must: mark the cached map stale so the next lookup refetches.
         XRefreshKeyboardMapping(&event.xmapping);
         break;
-    case KeyPress: key(event.xkey); break;
+    case KeyPress:
+        key(event.xkey);
+        keyPressed_ = true;
+        break;
     case ClientMessage:
         if (static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow_) return false;
         break;
@@ -158,8 +171,8 @@ void ReceiverWindow::draw() {
             XDrawString(display_, window_, gc_, 8, y, text.c_str(), length);
         y += 18;
     };
-    for (std::size_t i = first; i < lines_.size(); ++i) show(lines_[i]);
-    show("> " + current_);
+    for (std::size_t i = first; i < lines_.size(); ++i) show(tail(lines_[i]));
+    show("> " + tail(current_));
     XFlush(display_);
 }
 

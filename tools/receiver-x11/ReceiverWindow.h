@@ -21,6 +21,8 @@ public:
 
     // Handles one event; false once the window has been asked to close.
     bool handle(XEvent& event);
+    // Whether a key has come in since the window was made.
+    bool keyPressed() const { return keyPressed_; }
 
 private:
     void key(XKeyEvent& event);
@@ -36,6 +38,7 @@ private:
     XFontSet fonts_ = nullptr;
     Atom deleteWindow_ = 0;
     bool announced_ = false;
+    bool keyPressed_ = false;
     std::string current_;
     std::vector<std::string> lines_;
 };

@@ -1,5 +1,5 @@
 // helmsway-receiver: a window titled like the game's that logs what is typed into it.
-//   helmsway-receiver [--title T] [--class C] [--ignore] [--log FILE] [--lag MS]
+//   helmsway-receiver [--title T] [--class C] [--ignore] [--log FILE] [--stall MS]
 // Prints "ready\t<window id>" once the window is shown, then "<ms>\t<text>" per Enter.
 #include <X11/Xlib.h>
 #include <langinfo.h>
@@ -36,11 +36,11 @@ void useUtf8Locale() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto options = receiver::parseOptions(argc, argv);
+    auto options = receiver::parseOptions(argc, argv);
     if (!options) {
         std::fprintf(stderr,
                      "usage: helmsway-receiver [--title T] [--class C] [--ignore] [--log FILE] "
-                     "[--lag MS]\n");
+                     "[--stall MS]\n");
         return 2;
     }
     useUtf8Locale();
@@ -69,13 +69,17 @@ int main(int argc, char** argv) {
                 pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {wakePipe[0], POLLIN, 0}};
                 if (poll(fds, 2, -1) < 0 && errno != EINTR) break;
                 if (fds[1].revents) break;
-                if (options->lagMs > 0)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(options->lagMs));
             }
             while (running && XPending(display)) {
                 XEvent event;
                 XNextEvent(display, &event);
                 running = window.handle(event);
+            }
+            if (options->stallMs > 0 && window.keyPressed()) {
+                // Like a game loading a scene between two frames: the rest of the text queues
+                // up unread meanwhile, and is decoded only afterwards.
+                std::this_thread::sleep_for(std::chrono::milliseconds(options->stallMs));
+                options->stallMs = 0;
             }
         }
     }

@@ -24,18 +24,9 @@ QtDesktop::QtDesktop() {
     timer1_.setTimerType(Qt::PreciseTimer);
     timer1_.setSingleShot(true);
     QObject::connect(&timer1_, &QTimer::timeout, [this] { form_.Timer1_Timer(); });
-    // Keys borrowed for characters the layout lacks must stay bound until the game has read
-    // them, which may be long after the typing; they are given back once typing has paused.
-    releaseSpareKeys_.setSingleShot(true);
-    QObject::connect(&releaseSpareKeys_, &QTimer::timeout, [] { releaseSpareKeys(); });
 }
 
-// The keyboard map is left as it was found.
-QtDesktop::~QtDesktop() {
-    timer1_.stop();
-    releaseSpareKeys_.stop();
-    releaseSpareKeys();
-}
+QtDesktop::~QtDesktop() { timer1_.stop(); }
 
 bool QtDesktop::showPicture(ControlId element, std::string_view file) {
     PictureElement* target = window_->picture(element);
@@ -83,9 +74,6 @@ void QtDesktop::setTimerEnabled(bool enabled) {
 
 bool QtDesktop::activateGameWindow() { return qt::activateGameWindow(*window_); }
 
-void QtDesktop::sendKeys(const KeySequence& keys) {
-    qt::sendKeys(keys);
-    releaseSpareKeys_.start(spareKeyReleaseDelay(keys.size()));  // restarts a running count
-}
+void QtDesktop::sendKeys(const KeySequence& keys) { qt::sendKeys(keys); }
 
 }  // namespace helmsway::qt

@@ -34,7 +34,6 @@ public:
 private:
     std::unique_ptr<HelmWindow> window_;
     QTimer timer1_;
-    QTimer releaseSpareKeys_;
     frmHelmsway form_{*this};
 };
 

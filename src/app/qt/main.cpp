@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/qt/QtDesktop.h"
+#include "app/qt/QuitOnSignal.h"
 
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
 #include <X11/Xlib.h>
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     int qtArgc = static_cast<int>(qtArgv.size());
     qtArgv.push_back(nullptr);
     QApplication app(qtArgc, qtArgv.data());
+    helmsway::qt::quitOnTerminationSignals();
     helmsway::qt::QtDesktop desktop;
     desktop.form().Form_Load();
     desktop.window().showCentred();

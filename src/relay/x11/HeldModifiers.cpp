@@ -19,14 +19,17 @@ HeldModifiers::HeldModifiers(Display* display, const KeyboardMap& map) : display
     XkbStateRec state{};
     if (XkbGetState(display_, XkbUseCoreKbd, &state) == Success) {
         capsLocked_ = (state.locked_mods & LockMask) != 0;
+        lockedGroup_ = state.locked_group;
         // Unlocking directly leaves no key event behind for the focused window to act on.
         if (capsLocked_) XkbLockModifiers(display_, XkbUseCoreKbd, LockMask, 0);
         // A latched (sticky) modifier would land on our first key instead of the user's next.
         if (state.latched_mods) XkbLatchModifiers(display_, XkbUseCoreKbd, state.latched_mods, 0);
+        if (state.latched_group) XkbLatchGroup(display_, XkbUseCoreKbd, 0);
     }
 }
 
 HeldModifiers::~HeldModifiers() {
+    XkbLockGroup(display_, XkbUseCoreKbd, static_cast<unsigned>(lockedGroup_));
     if (capsLocked_) XkbLockModifiers(display_, XkbUseCoreKbd, LockMask, LockMask);
     for (KeyCode keycode : released_) XTestFakeKeyEvent(display_, keycode, True, CurrentTime);
     XFlush(display_);

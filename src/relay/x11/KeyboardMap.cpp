@@ -4,16 +4,12 @@
 
 #include <algorithm>
 #include <bit>
-#include <memory>
+#include <utility>
 
 #include "KeysymUnicode.h"
 
 namespace helmsway::x11 {
 namespace {
-
-struct FreeKeyboard {
-    void operator()(XkbDescPtr xkb) const { XkbFreeKeyboard(xkb, 0, True); }
-};
 
 // The group a key uses when the keyboard is in `group`: keys with fewer groups wrap, clamp or
 // redirect, as their group info says.
@@ -52,30 +48,36 @@ int modifierKeyRank(KeySym sym) {
     return found == std::end(preferred) ? -1 : static_cast<int>(found - std::begin(preferred));
 }
 
-void keepBetter(auto& table, const auto& key, KeyStroke stroke) {
+// The user's group first, so text the layout has in front needs no group switch; then the
+// fewest modifiers to hold.
+void keepBetter(auto& table, const auto& key, KeyStroke stroke, int userGroup) {
     auto [it, inserted] = table.try_emplace(key, stroke);
-    if (!inserted && std::popcount(stroke.modifiers) < std::popcount(it->second.modifiers))
-        it->second = stroke;
+    if (inserted) return;
+    const auto cost = [userGroup](const KeyStroke& s) {
+        return std::pair{s.group != userGroup, std::popcount(s.modifiers)};
+    };
+    if (cost(stroke) < cost(it->second)) it->second = stroke;
 }
 
 }  // namespace
 
 KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks) {
     KeyboardMap map;
-    std::unique_ptr<XkbDescRec, FreeKeyboard> xkb(
+    KeyboardDescription xkb(
         XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask, XkbUseCoreKbd));
     XkbStateRec state{};
-    if (!xkb || XkbGetState(display, XkbUseCoreKbd, &state) != Success) return map;
+    if (!xkb || XkbGetState(display, XkbUseCoreKbd, &state) != Success ||
+        XkbGetControls(display, XkbGroupsWrapMask, xkb.get()) != Success)
+        return map;
     const unsigned locked = state.locked_mods & ~ignoredLocks;
-    const int group = state.group;
+    map.groups_ = std::clamp(int{xkb->ctrls->num_groups}, 1, XkbNumKbdGroups);
+    map.userGroup_ = std::min(int{state.group}, map.groups_ - 1);
 
     for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
         const auto keycode = static_cast<KeyCode>(code);
         map.modmap_[keycode] = xkb->map->modmap[keycode];
         const int groups = XkbKeyNumGroups(xkb.get(), keycode);
         if (groups == 0 && map.modmap_[keycode] == 0) map.spare_.push_back(keycode);
-        if (groups == 1 && XkbKeyGroupWidth(xkb.get(), keycode, 0) == 1)
-            map.sole_[keycode] = XkbKeySymEntry(xkb.get(), keycode, 0, 0);
     }
 
     // A key to hold each real modifier: any key bound to it in the modifier map, the best
@@ -99,26 +101,34 @@ KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks) {
         return true;
     };
 
-    for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
-        const auto keycode = static_cast<KeyCode>(code);
-        if (XkbKeyNumGroups(xkb.get(), keycode) == 0) continue;
-        const int keyGroup = effectiveGroup(xkb.get(), keycode, group);
-        const XkbKeyTypeRec& type = *XkbKeyKeyType(xkb.get(), keycode, keyGroup);
+    // Every group the keyboard has: the events carry the group locked while they are made,
+    // so a receiver decodes a key of another group as that group's character.
+    for (int group = 0; group < map.groups_; ++group) {
+        for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
+            const auto keycode = static_cast<KeyCode>(code);
+            if (XkbKeyNumGroups(xkb.get(), keycode) == 0) continue;
+            const int keyGroup = effectiveGroup(xkb.get(), keycode, group);
+            const XkbKeyTypeRec& type = *XkbKeyKeyType(xkb.get(), keycode, keyGroup);
 
-        // Every modifier combination the type distinguishes is a way to reach a level.
-        std::vector<unsigned> combinations{0};
-        for (int i = 0; i < type.map_count; ++i)
-            if (type.map[i].active) combinations.push_back(type.map[i].mods.mask);
-        for (unsigned mods : combinations) {
-            // Lock is a toggle, never held for a character; modifiers no key holds are no use.
-            if ((mods & LockMask) || !holdable(mods)) continue;
-            const int level = levelFor(type, mods | locked);
-            if (level >= type.num_levels) continue;
-            const KeySym sym = XkbKeySymEntry(xkb.get(), keycode, level, keyGroup);
-            if (sym == NoSymbol) continue;
-            const KeyStroke stroke{keycode, mods};
-            if (const char32_t c = keysymToUnicode(sym)) keepBetter(map.byCharacter_, c, stroke);
-            keepBetter(map.byKeysym_, sym, stroke);
+            // Every modifier combination the type distinguishes is a way to reach a level.
+            std::vector<unsigned> combinations{0};
+            for (int i = 0; i < type.map_count; ++i)
+                if (type.map[i].active) combinations.push_back(type.map[i].mods.mask);
+            for (unsigned mods : combinations) {
+                // Lock is a toggle, never held for a character; modifiers no key holds are no
+                // use.
+                if ((mods & LockMask) || !holdable(mods)) continue;
+                const int level = levelFor(type, mods | locked);
+                if (level >= type.num_levels) continue;
+                const KeySym sym = XkbKeySymEntry(xkb.get(), keycode, level, keyGroup);
+                if (sym == NoSymbol) continue;
+                const KeyStroke stroke{keycode, mods, group};
+                // Dead keys type no character of their own (keysymToUnicode gives none), so
+                // a character the layout only has as a dead key is borrowed like any other.
+                if (const char32_t c = keysymToUnicode(sym))
+                    keepBetter(map.byCharacter_, c, stroke, map.userGroup_);
+                keepBetter(map.byKeysym_, sym, stroke, map.userGroup_);
+            }
         }
     }
     return map;

@@ -1,18 +1,26 @@
 #pragma once
-// A snapshot of the keyboard map as it is live now, in the group the user has selected: which
-// key, with which modifiers held, types a character.
+// A snapshot of the keyboard map as it is live now, across every group the keyboard has: which
+// key, in which group and with which modifiers held, types a character.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
 namespace helmsway::x11 {
 
+// XkbGetMap's result, freed whole however the reader leaves.
+struct FreeKeyboard {
+    void operator()(XkbDescPtr xkb) const { XkbFreeKeyboard(xkb, 0, True); }
+};
+using KeyboardDescription = std::unique_ptr<XkbDescRec, FreeKeyboard>;
+
 struct KeyStroke {
     KeyCode keycode = 0;
     unsigned modifiers = 0;  // real modifier mask to hold while the key goes down
+    int group = 0;           // the keyboard group to lock while it does
     friend bool operator==(const KeyStroke&, const KeyStroke&) = default;
 };
 
@@ -21,7 +29,8 @@ public:
     // `ignoredLocks`: locked modifiers the caller will unlock before typing (Caps Lock).
     static KeyboardMap read(Display* display, unsigned ignoredLocks);
 
-    // The stroke with the fewest modifiers that types the character, if any key does.
+    // The stroke that types the character, if any key of any group does: the user's own
+    // group before the others, then the fewest modifiers.
     std::optional<KeyStroke> find(char32_t character) const;
     // The same for a keysym that types no character (Return, Tab, Escape, BackSpace).
     std::optional<KeyStroke> findKeysym(KeySym keysym) const;
@@ -30,10 +39,11 @@ public:
     KeyCode modifierKey(unsigned bit) const;
     // The real modifiers each key sets (the core modifier map).
     unsigned modifiersOf(KeyCode keycode) const { return modmap_[keycode]; }
-    // Keys with no keysym at all, free to be bound for a moment.
+    // Keys with no keysym and no modifier, free to be bound.
     const std::vector<KeyCode>& spareKeys() const { return spare_; }
-    // The keysym of a key bound the way spare keys are (one group of one level), else NoSymbol.
-    KeySym soleKeysym(KeyCode keycode) const { return sole_[keycode]; }
+    // The groups the keyboard has (1 to 4) and the one the user has selected.
+    int groups() const { return groups_; }
+    int userGroup() const { return userGroup_; }
 
 private:
     std::unordered_map<char32_t, KeyStroke> byCharacter_;
@@ -41,7 +51,8 @@ private:
     unsigned char modmap_[256] = {};
     KeyCode modifierKeys_[8] = {};
     std::vector<KeyCode> spare_;
-    KeySym sole_[256] = {};
+    int groups_ = 1;
+    int userGroup_ = 0;
 };
 
 }  // namespace helmsway::x11

@@ -3,111 +3,163 @@
 #include <X11/XKBlib.h>
 
 #include <algorithm>
-#include <map>
-#include <memory>
-#include <thread>
-
-#include "X11Relay.h"
+#include <tuple>
 
 namespace helmsway::x11 {
 namespace {
 
-struct FreeKeyboard {
-    void operator()(XkbDescPtr xkb) const { XkbFreeKeyboard(xkb, 0, True); }
+struct KeyType {
+    int index = XkbOneLevelIndex;
+    int width = 1;
 };
+
+// The type every group of a borrowed key gets: four levels where the map has such a type and
+// a key to hold each of its modifiers (Shift and AltGr), else Shift's two, else one.
+KeyType typeForSpareKeys(Display* display, XkbDescPtr xkb, const KeyboardMap& map) {
+    const auto holdable = [&map](unsigned mods) {
+        if (mods & LockMask) return false;
+        for (unsigned bit = 0; bit < 8; ++bit)
+            if ((mods & (1u << bit)) && map.modifierKey(bit) == 0) return false;
+        return true;
+    };
+    const Atom fourLevel = XInternAtom(display, "FOUR_LEVEL", True);
+    if (fourLevel != 0 && XkbGetNames(display, XkbKeyTypeNamesMask, xkb) == Success) {
+        for (int i = 0; i < xkb->map->num_types; ++i) {
+            const XkbKeyTypeRec& type = xkb->map->types[i];
+            if (type.name == fourLevel && type.num_levels == 4 && holdable(type.mods.mask))
+                return {i, 4};
+        }
+    }
+    if (xkb->map->num_types > XkbTwoLevelIndex && holdable(ShiftMask)) return {XkbTwoLevelIndex, 2};
+    return {};
+}
 
 }  // namespace
 
-struct SpareKeys::Record {
-    std::map<KeyCode, KeySym> bound;
-    // When the receiver will have read every key typed so far, at the latest.
-    std::chrono::steady_clock::time_point readBy;
-};
+SpareKeys::SpareKeys(Display* display)
+    : display_(display), displayName_(display ? DisplayString(display) : "") {}
 
-SpareKeys::SpareKeys(Display* display, const KeyboardMap& map)
-    : display_(display),
-      record_([display]() -> Record& {
-          static std::map<Display*, Record> records;  // typing happens on one thread only
-          return records[display];
-      }()),
-      free_(map.spareKeys()) {
-    std::erase_if(record_.bound, [&map](const auto& binding) {
-        return map.soleKeysym(binding.first) != binding.second;
+SpareKeys::~SpareKeys() { release(); }
+
+bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& needed) {
+    ++texts_;
+    if (needed.empty()) return true;
+    KeyboardDescription xkb(
+        XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
+    if (!xkb) return false;
+    forgetChanged(xkb.get());
+
+    std::vector<KeySym> missing;
+    for (const KeySym keysym : needed) {
+        bool bound = false;
+        for (auto& [key, binding] : keys_)
+            for (std::size_t i = 0; i < binding.keysyms.size(); ++i)
+                if (binding.keysyms[i] == keysym) {
+                    binding.used[i] = texts_;
+                    bound = true;
+                }
+        if (!bound) missing.push_back(keysym);
+    }
+    if (missing.empty()) return true;
+
+    // Every place a new keysym could go: the empty ones on keys bound already, and every one of
+    // the spare keys. Plain levels of the user's group first, so most text needs neither AltGr
+    // nor a group switch.
+    std::map<KeyCode, Binding> next = keys_;
+    const KeyType type = typeForSpareKeys(display_, xkb.get(), map);
+    for (const KeyCode key : map.spareKeys()) {
+        const auto places = static_cast<std::size_t>(map.groups() * type.width);
+        next.try_emplace(key, Binding{type.index, map.groups(), type.width,
+                                      std::vector<KeySym>(places, NoSymbol),
+                                      std::vector<std::uint64_t>(places, 0)});
+    }
+    const auto rank = [&map](const Place& place) {
+        return std::tuple{place.level >= 2, place.group != map.userGroup(), place.level,
+                          place.group, place.key};
+    };
+    std::vector<Place> empty, stale;
+    for (const auto& [key, binding] : next)
+        for (int group = 0; group < binding.groups; ++group)
+            for (int level = 0; level < binding.width; ++level) {
+                const auto i = static_cast<std::size_t>(group * binding.width + level);
+                if (binding.keysyms[i] == NoSymbol)
+                    empty.push_back({key, group, level});
+                else if (binding.used[i] < texts_)
+                    stale.push_back({key, group, level});
+            }
+    std::sort(empty.begin(), empty.end(),
+              [&rank](const Place& a, const Place& b) { return rank(a) < rank(b); });
+    // Least recently used first, among what this text does not use itself.
+    std::stable_sort(stale.begin(), stale.end(), [&next](const Place& a, const Place& b) {
+        const auto usedOf = [&next](const Place& p) {
+            const Binding& binding = next.at(p.key);
+            return binding.used[static_cast<std::size_t>(p.group * binding.width + p.level)];
+        };
+        return usedOf(a) < usedOf(b);
     });
-}
+    empty.insert(empty.end(), stale.begin(), stale.end());
+    if (empty.size() < missing.size()) return false;
 
-bool SpareKeys::borrowed(KeyCode key) const { return record_.bound.contains(key); }
-
-std::size_t SpareKeys::capacity() const { return free_.size() + record_.bound.size(); }
-
-std::vector<KeyCode> SpareKeys::bind(const std::vector<KeySym>& keysyms) {
-    std::vector<KeyCode> keys(keysyms.size(), 0);
-    std::vector<KeyCode> replaceable;
-    for (const auto& [key, keysym] : record_.bound) {
-        const auto wanted = std::find(keysyms.begin(), keysyms.end(), keysym);
-        if (wanted == keysyms.end())
-            replaceable.push_back(key);
-        else
-            keys[static_cast<std::size_t>(wanted - keysyms.begin())] = key;
+    std::map<KeyCode, Binding> changed;
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        const Place& place = empty[i];
+        Binding& binding = next.at(place.key);
+        const auto at = static_cast<std::size_t>(place.group * binding.width + place.level);
+        binding.keysyms[at] = missing[i];
+        binding.used[at] = texts_;
+        changed[place.key] = binding;
     }
-    std::vector<KeyCode> changed;
-    std::vector<KeySym> changedTo;
-    bool replacing = false;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (keys[i] != 0) continue;
-        if (!free_.empty()) {
-            keys[i] = free_.back();
-            free_.pop_back();
-        } else {
-            if (replaceable.empty()) return {};  // more than `capacity`
-            keys[i] = replaceable.back();
-            replaceable.pop_back();
-            replacing = true;
-        }
-        changed.push_back(keys[i]);
-        changedTo.push_back(keysyms[i]);
-    }
-    if (replacing) settle();
-    change(changed, changedTo);
-    for (std::size_t i = 0; i < changed.size(); ++i) record_.bound[changed[i]] = changedTo[i];
-    return keys;
-}
-
-void SpareKeys::typed() {
-    const auto now = std::chrono::steady_clock::now();
-    record_.readBy = std::max(record_.readBy, now + kSpareKeySettleTime) + kSpareKeySettlePerKey;
+    change(display_, xkb.get(), changed);
+    for (auto& [key, binding] : changed) keys_[key] = std::move(binding);
+    return true;
 }
 
 void SpareKeys::release() {
-    if (record_.bound.empty()) return;
-    settle();
-    std::vector<KeyCode> keys;
-    for (const auto& binding : record_.bound) keys.push_back(binding.first);
-    change(keys, std::vector<KeySym>(keys.size(), NoSymbol));
-    record_.bound.clear();
-    XSync(display_, False);
+    if (keys_.empty() || displayName_.empty()) return;
+    // The program's own connection may be gone (the reason it ends), or hold requests not yet
+    // sent; a connection of our own is neither.
+    if (Display* own = XOpenDisplay(displayName_.c_str())) {
+        KeyboardDescription xkb(XkbGetMap(own, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
+        if (xkb) {
+            forgetChanged(xkb.get());
+            std::map<KeyCode, Binding> unbound;
+            for (const auto& binding : keys_) unbound.emplace(binding.first, Binding{});
+            change(own, xkb.get(), unbound);
+        }
+        XCloseDisplay(own);
+    }
+    keys_.clear();
 }
 
-void SpareKeys::settle() {
-    XSync(display_, False);
-    std::this_thread::sleep_until(record_.readBy);
+// A layout switched since a key was bound owns that key now; it is no longer ours to reuse or
+// give back.
+void SpareKeys::forgetChanged(XkbDescPtr xkb) {
+    std::erase_if(keys_, [xkb](const auto& entry) {
+        const auto& [key, binding] = entry;
+        if (key < xkb->min_key_code || key > xkb->max_key_code) return true;
+        if (XkbKeyNumGroups(xkb, key) != binding.groups) return true;
+        for (int group = 0; group < binding.groups; ++group) {
+            if (XkbKeyKeyTypeIndex(xkb, key, group) != binding.type) return true;
+            for (int level = 0; level < binding.width; ++level)
+                if (XkbKeySymEntry(xkb, key, level, group) !=
+                    binding.keysyms[static_cast<std::size_t>(group * binding.width + level)])
+                    return true;
+        }
+        return false;
+    });
 }
 
-void SpareKeys::change(const std::vector<KeyCode>& keys, const std::vector<KeySym>& keysyms) {
+void SpareKeys::change(Display* display, XkbDescPtr xkb, const std::map<KeyCode, Binding>& keys) {
     if (keys.empty()) return;
-    // The map as it is now, so keys between the changed ones go back to the server unchanged.
-    std::unique_ptr<XkbDescRec, FreeKeyboard> xkb(
-        XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
-    if (!xkb) return;
     XkbMapChangesRec changes{};
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const KeyCode key = keys[i];
-        // One group of the one-level type: the keysym whatever modifier or lock is active.
-        int types[XkbNumKbdGroups] = {XkbOneLevelIndex};
-        const int groups = keysyms[i] == NoSymbol ? 0 : 1;
-        if (XkbChangeTypesOfKey(xkb.get(), key, groups, XkbGroup1Mask, types, &changes) != Success)
+    for (const auto& [key, binding] : keys) {
+        int types[XkbNumKbdGroups] = {binding.type, binding.type, binding.type, binding.type};
+        const int groupsMask = binding.groups == 0 ? XkbGroup1Mask : (1 << binding.groups) - 1;
+        if (XkbChangeTypesOfKey(xkb, key, binding.groups, groupsMask, types, &changes) != Success)
             continue;
-        if (groups) XkbKeySymsPtr(xkb.get(), key)[0] = keysyms[i];
+        KeySym* keysyms = binding.groups ? XkbKeySymsPtr(xkb, key) : nullptr;
+        for (std::size_t i = 0; keysyms && i < binding.keysyms.size(); ++i)
+            keysyms[i] = binding.keysyms[i];
         // Make sure the key is in the range sent even when its shape did not change.
         const int last = std::max(changes.first_key_sym + changes.num_key_syms - 1, int{key});
         const int first =
@@ -116,14 +168,7 @@ void SpareKeys::change(const std::vector<KeyCode>& keys, const std::vector<KeySy
         changes.num_key_syms = static_cast<unsigned char>(last - first + 1);
         changes.changed |= XkbKeySymsMask;
     }
-    XkbChangeMap(display_, xkb.get(), &changes);
-}
-
-void releaseSpareKeys(Display* display) {
-    if (!display) return;
-    // Only keys that still carry what was bound are given back: a layout switched since owns
-    // the rest.
-    SpareKeys(display, KeyboardMap::read(display, 0)).release();
+    XkbChangeMap(display, xkb, &changes);
 }
 
 }  // namespace helmsway::x11

@@ -1,68 +1,73 @@
 #pragma once
-// Characters the live map has no key for (é on a US keyboard, emoji) are typed on spare
+// Characters no group of the live map has (é on a US keyboard, emoji) are typed on spare
 // keycodes, ones with no keysym, bound to the characters' keysyms.
 //
-// Two things make this delicate. First, a binding must stand until the receiving program has
-// looked its keys up: programs do not read the map when the key event is made, a map change
-// only tells them their copy is stale, and they fetch it anew when they next look a key up,
-// which may be well after the server has handled our events. Xlib even notes a map change as
-// soon as it reads the notice from the connection, ahead of the keys still queued before it.
-// No wait after typing is long enough for a receiver that is busy or loaded, so bindings are
-// not undone after a text: they stay, are reused by later texts that need the same
-// characters, and are given back by `releaseSpareKeys` once the program has been idle for
-// `spareKeyReleaseDelay` and when it ends. Only when a text needs more new characters than
-// there are free spare keys is a binding replaced, and then only after a wait for the receiver.
+// A receiver does not read the map when our key event is made: a map change only tells it
+// its copy is stale, and it fetches the map anew when it next looks a key up, which may be
+// seconds later (a game loading a scene). Xlib even notes the change as soon as the notice
+// arrives, ahead of keys still queued before it. So a key's meaning must never change while
+// keys typed on it may still be unread, and no wait can tell when that is. Bindings therefore
+// stay for the whole run: later texts reuse them, and a binding is replaced, least recently
+// used first, only when a new text needs the room. The map is given back when the program ends.
 //
-// Second, every map change makes every client on the display reload its keyboard (window
-// managers reopen their input method, toolkits recompile the keymap), which costs each of them
-// milliseconds of work. Binding key by key, as tools commonly do, buries the desktop in
-// reloads; all new keys of one text are bound in one request, all borrowed keys given back in
-// one more, and a character bound already costs none.
+// Every map change makes every client on the display reload its keyboard, so all new
+// characters of one text are bound in one change, and a character bound already costs none.
+// Each spare key carries several characters: one per level (Shift, and AltGr where the map has
+// a key for it) of each group the keyboard has, so 19 spare keys hold 76 characters or more.
 #include <X11/Xlib.h>
 
-#include <chrono>
+#include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "KeyboardMap.h"
 
 namespace helmsway::x11 {
 
-// Before a binding in use is replaced: long enough for a game that reads its input once per
-// frame at 10 frames a second...
-inline constexpr std::chrono::milliseconds kSpareKeySettleTime{120};
-// ...and per key typed in a burst, for a receiver that draws after every key.
-inline constexpr std::chrono::microseconds kSpareKeySettlePerKey{1000};
-
-// The keys this process has borrowed on one display, as the live map still shows them (a
-// layout switched since then takes its keys back). The record outlives the object.
 class SpareKeys {
 public:
-    SpareKeys(Display* display, const KeyboardMap& map);
+    explicit SpareKeys(Display* display);
+    // Gives the map back (see `release`).
+    ~SpareKeys();
+    SpareKeys(const SpareKeys&) = delete;
+    SpareKeys& operator=(const SpareKeys&) = delete;
 
-    // True for a key borrowed and still bound: its character is typed through `bind`.
-    bool borrowed(KeyCode key) const;
-    // How many distinct keysyms one `bind` can take: the free spare keys and the borrowed ones.
-    std::size_t capacity() const;
+    // True for a key this object has bound: a character on it is asked for through `provide`.
+    bool borrowed(KeyCode key) const { return keys_.contains(key); }
 
-    // Keys for the distinct keysyms (at most `capacity`), in the same order. A keysym bound
-    // already keeps its key and costs no change of the map; the others are bound in one change
-    // to free spare keys or, once those run out, to borrowed keys these keysyms do not need,
-    // after a wait for what was typed on them to be read.
-    std::vector<KeyCode> bind(const std::vector<KeySym>& keysyms);
-    // Counts a key typed, so a wait before replacing a binding covers it.
-    void typed();
-    // Unbinds every borrowed key in one change, after the same wait.
+    // Puts every keysym of `needed` (distinct) on a key, in at most one change of the map:
+    // those bound already stay where they are, the others take free places or, once those run
+    // out, the places of the characters used longest ago by earlier texts. False, with the map
+    // unchanged, when more keysyms are needed than the spare keys can ever hold.
+    bool provide(const KeyboardMap& map, const std::vector<KeySym>& needed);
+
+    // Unbinds every key this object bound and the map still shows as bound, in one change made
+    // on a connection of its own, so it works however the program's own connection ended.
     void release();
 
 private:
-    struct Record;
-    void settle();
-    // Sets each key to the keysym beside it (NoSymbol: no keysym at all) in one request.
-    void change(const std::vector<KeyCode>& keys, const std::vector<KeySym>& keysyms);
+    struct Place {
+        KeyCode key = 0;
+        int group = 0;
+        int level = 0;
+    };
+    struct Binding {
+        int type = 0;                  // the key type of every group
+        int groups = 0;
+        int width = 0;                 // levels of the type
+        std::vector<KeySym> keysyms;   // group by group, `width` each
+        std::vector<std::uint64_t> used;  // when each place was last asked for
+    };
+
+    void forgetChanged(XkbDescPtr xkb);
+    // Sets the keys to their bindings (none: no keysym at all) in one request.
+    static void change(Display* display, XkbDescPtr xkb, const std::map<KeyCode, Binding>& keys);
 
     Display* display_;
-    Record& record_;
-    std::vector<KeyCode> free_;
+    std::string displayName_;
+    std::map<KeyCode, Binding> keys_;
+    std::uint64_t texts_ = 0;
 };
 
 }  // namespace helmsway::x11

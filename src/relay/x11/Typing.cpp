@@ -10,6 +10,7 @@
 #include "KeysymUnicode.h"
 #include "SpareKeys.h"
 #include "X11Relay.h"
+#include "relay/KeystrokeNotation.h"
 
 namespace helmsway::x11 {
 namespace {
@@ -25,13 +26,6 @@ KeySym namedKeysym(NamedKey key) {
     return NoSymbol;
 }
 
-// Control characters have no key of their own; the notation never yields them.
-bool typeable(const KeyAction& action) {
-    if (action.key != NamedKey::Character) return true;
-    const char32_t c = action.character;
-    return c >= 0x20 && c != 0x7f && !(c >= 0x80 && c < 0xa0) && c <= 0x10ffff;
-}
-
 std::optional<KeyStroke> strokeFromMap(const KeyboardMap& map, const KeyAction& action) {
     return action.key == NamedKey::Character ? map.find(action.character)
                                              : map.findKeysym(namedKeysym(action.key));
@@ -42,18 +36,29 @@ KeySym keysymOf(const KeyAction& action) {
                                              : namedKeysym(action.key);
 }
 
-// Presses keys and holds the modifiers each one needs, changing only the modifiers that differ
-// from the previous key's so a run of capitals holds Shift once.
+// Presses keys in the group and with the modifiers each one needs, changing only what differs
+// from the previous key, so a run of capitals holds Shift once and a run of another group's
+// letters switches the group once.
 class Typist {
 public:
-    Typist(Display* display, const KeyboardMap& map) : display_(display), map_(map) {}
+    Typist(Display* display, const KeyboardMap& map)
+        : display_(display), map_(map), group_(map.userGroup()) {}
+    ~Typist() { hold(0); }
+    Typist(const Typist&) = delete;
+    Typist& operator=(const Typist&) = delete;
 
     void type(KeyStroke stroke) {
+        if (stroke.group != group_) {
+            hold(0);  // the modifiers are the new group's to decide
+            XkbLockGroup(display_, XkbUseCoreKbd, static_cast<unsigned>(stroke.group));
+            group_ = stroke.group;
+        }
         hold(stroke.modifiers);
         XTestFakeKeyEvent(display_, stroke.keycode, True, CurrentTime);
         XTestFakeKeyEvent(display_, stroke.keycode, False, CurrentTime);
     }
 
+private:
     void hold(unsigned modifiers) {
         for (unsigned bit = 0; bit < 8; ++bit) {
             const unsigned mask = 1u << bit;
@@ -64,67 +69,54 @@ public:
         held_ = modifiers;
     }
 
-private:
     Display* display_;
     const KeyboardMap& map_;
     unsigned held_ = 0;
+    int group_;
 };
+
+// The keysyms, each once, that must be on borrowed keys: what no group of the map has, and
+// what is on a borrowed key already (asking for it again keeps it bound).
+std::vector<KeySym> borrowedKeysyms(const KeySequence& keys, const KeyboardMap& map,
+                                    const SpareKeys& spare) {
+    std::vector<KeySym> needed;
+    for (const KeyAction& action : keys) {
+        const auto stroke = strokeFromMap(map, action);
+        if (stroke && !spare.borrowed(stroke->keycode)) continue;
+        const KeySym keysym = keysymOf(action);
+        if (std::find(needed.begin(), needed.end(), keysym) == needed.end())
+            needed.push_back(keysym);
+    }
+    return needed;
+}
 
 }  // namespace
 
-void sendKeys(Display* display, const KeySequence& keys) {
+void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys) {
     if (!display || keys.empty()) return;
     int event = 0, error = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(display, &event, &error, &major, &minor)) return;
+    for (const KeyAction& action : keys)
+        if (action.key == NamedKey::Character && !isTypeableCharacter(action.character)) return;
 
     // Caps Lock is set aside below, so the map is read as it will be while we type.
-    const KeyboardMap map = KeyboardMap::read(display, LockMask);
-    SpareKeys spare(display, map);
-
-    // Where each key comes from: the layout's own keys, or (for the rest) a spare key bound
-    // per run of the text holding no more distinct characters than there are spare keys. Keys
-    // borrowed before are not the layout's: they are asked for again, so they stay bound.
-    std::vector<std::optional<KeyStroke>> strokes;
+    KeyboardMap map = KeyboardMap::read(display, LockMask);
+    const std::vector<KeySym> borrowed = borrowedKeysyms(keys, map, spare);
+    // Half a command is worse than none: a text that cannot be typed whole is not typed.
+    if (!spare.provide(map, borrowed)) return;
+    if (!borrowed.empty()) map = KeyboardMap::read(display, LockMask);
+    std::vector<KeyStroke> strokes;
     for (const KeyAction& action : keys) {
-        auto stroke = strokeFromMap(map, action);
-        if (stroke && spare.borrowed(stroke->keycode)) stroke.reset();
-        strokes.push_back(stroke);
+        const auto stroke = strokeFromMap(map, action);
+        if (!stroke) return;
+        strokes.push_back(*stroke);
     }
-
-    // Half a command is worse than none: when a character can be typed neither from the map
-    // nor on a spare key, nothing is typed.
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        if (!typeable(keys[i]) || (!strokes[i] && spare.capacity() == 0)) return;
 
     const HeldModifiers held(display, map);
-    Typist typist(display, map);
-    std::size_t next = 0;
-    while (next < keys.size()) {
-        std::vector<KeySym> borrowed;
-        std::size_t end = next;
-        for (; end < keys.size(); ++end) {
-            if (strokes[end]) continue;
-            const KeySym sym = keysymOf(keys[end]);
-            if (std::find(borrowed.begin(), borrowed.end(), sym) != borrowed.end()) continue;
-            if (borrowed.size() == spare.capacity()) break;
-            borrowed.push_back(sym);
-        }
-        if (!borrowed.empty()) {
-            typist.hold(0);  // no modifier down while the map changes
-            const std::vector<KeyCode> bound = spare.bind(borrowed);
-            if (bound.empty()) break;  // never: a run holds at most `capacity` keysyms
-            for (std::size_t i = next; i < end; ++i) {
-                if (strokes[i]) continue;
-                const auto at = std::find(borrowed.begin(), borrowed.end(), keysymOf(keys[i]));
-                strokes[i] = KeyStroke{bound[static_cast<std::size_t>(at - borrowed.begin())], 0};
-            }
-        }
-        for (; next < end; ++next) {
-            typist.type(*strokes[next]);
-            spare.typed();
-        }
+    {
+        Typist typist(display, map);
+        for (const KeyStroke& stroke : strokes) typist.type(stroke);
     }
-    typist.hold(0);
     XSync(display, False);
 }
 

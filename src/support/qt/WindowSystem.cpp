@@ -9,10 +9,17 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <optional>
+
 #include "relay/x11/X11Relay.h"
 
 namespace helmsway::qt {
 namespace {
+
+// The keys borrowed on the display, for the whole run. Not a member of the window: when the
+// X connection is lost, Qt ends the process with exit(), which skips main's stack but still
+// destroys this, so the keyboard map is given back on every way out.
+std::optional<x11::SpareKeys> spareKeys;
 
 Display* x11Display() {
     const auto* x11 =
@@ -66,15 +73,10 @@ bool activateGameWindow(const QWidget& own) {
 }
 
 void sendKeys(const KeySequence& keys) {
-    if (Display* display = x11Display()) x11::sendKeys(display, keys);
-}
-
-void releaseSpareKeys() {
-    if (Display* display = x11Display()) x11::releaseSpareKeys(display);
-}
-
-std::chrono::milliseconds spareKeyReleaseDelay(std::size_t keysTyped) {
-    return x11::spareKeyReleaseDelay(keysTyped);
+    Display* display = x11Display();
+    if (!display) return;
+    if (!spareKeys) spareKeys.emplace(display);
+    x11::sendKeys(display, *spareKeys, keys);
 }
 
 }  // namespace helmsway::qt
