@@ -21,6 +21,7 @@ _xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_i
                                        ctypes.c_ulong]
 _xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
                                        ctypes.c_ulong]
+_x.XkbLockGroup.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_uint]
 _xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
 
 # A window that goes away while its pixels are read is no reason to stop the benchmark.
@@ -53,6 +54,11 @@ class Display:
             code = _x.XKeysymToKeycode(self.d, _x.XStringToKeysym(name.encode()))
             _xtst.XTestFakeKeyEvent(self.d, code, 1, 0)
             _xtst.XTestFakeKeyEvent(self.d, code, 0, 0)
+        _x.XSync(self.d, 0)
+
+    def lock_group(self, group):
+        """Selects a group of a layout of several, as the user's layout switch does."""
+        _x.XkbLockGroup(self.d, 0x100, group)  # XkbUseCoreKbd
         _x.XSync(self.d, 0)
 
     def picture(self, window, width, height):

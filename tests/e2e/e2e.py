@@ -262,8 +262,27 @@ def ship_names(p):
             FAILURES.append("  first difference at %d of %d/%d: %r vs %r" % (
                 at, len(got[0]), len(want), got[0][at:at + 20], want[at:at + 20]))
         check("ship name of %s: still running" % case, h.alive())
-    r.close()
     h.close()
+
+    # Keys borrowed for a name stay bound while the program runs, and the keyboard map is
+    # given back however it ends: a signal, or the X connection taken away.
+    for ending in ("SIGTERM", "SIGINT", "xkill"):
+        found = keyboard_map()
+        h = helmdesk.Helmsway(p["helmsway"], p["places"])
+        h.ship_name("\u0141\u00f3d\u017a \U0001F600")
+        check("%s: name typed" % ending, len(r.take(2)), 2)
+        check("%s: keys borrowed" % ending, keyboard_map() != found)
+        if ending == "xkill":
+            helmdesk.run("xkill", "-id", str(h.window))
+        else:
+            h.proc.send_signal(getattr(signal, ending))
+        h.proc.wait(10)
+        check("%s: keyboard map given back" % ending, keyboard_map() == found)
+    r.close()
+
+
+def keyboard_map():
+    return helmdesk.run("xkbcomp", "-xkb", os.environ["DISPLAY"], "-")
 
 
 def bursts(p, seconds=20, per_burst=5.0):
