@@ -32,7 +32,7 @@ private:
 // Polls until `condition` holds or the timeout passes; its last answer.
 template <typename Condition>
 bool eventually(Condition condition,
-                std::chrono::milliseconds timeout = std::chrono::milliseconds(3000)) {
+                std::chrono::milliseconds timeout = std::chrono::milliseconds(15000)) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         if (condition()) return true;

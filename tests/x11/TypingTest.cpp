@@ -86,7 +86,7 @@ std::vector<std::string> shippedLayouts() {
 // punctuation, accented Latin, a Cyrillic, a Greek and a CJK word, and emoji (U+1F600, U+26F5).
 const char* const kSample[] = {
     "Slow Forward left 0123456789",
-    R"(Set Name @"/\_{}+^%~()[]<>| Sea Wolf)",
+    R"(Set Name @"/\_{}+^%~()[]<>|'` Sea Wolf)",
     "Set Name Ærø Zürich façade naïve ÉÈ",
     "Set Name Пётр Ωμέγα 海龍 ⛵😀",
 };
@@ -369,13 +369,14 @@ TEST_F(TypingTest, TextWithAControlCharacterTypesNothing) {
 }
 
 // Every layout xkeyboard-config ships, and the usual two-group setups with either group
-// active: the sample arrives exactly on each. A layout the server cannot load is reported.
+// active: the sample arrives exactly on each, its ^ ` ~ ' " too where the layout has them only
+// as dead keys (us(intl), de, fr). A layout the server cannot load is reported.
 TEST_F(TypingTest, EveryShippedLayout) {
     const std::string original = currentLayout();
     std::vector<std::pair<std::string, int>> setups;
     for (const std::string& layout : shippedLayouts()) setups.emplace_back(layout, 0);
     ASSERT_GT(setups.size(), 50u);
-    for (const char* pair : {"us,ru", "ru,us", "us,gr", "us,ara", "de,ru"})
+    for (const char* pair : {"us,ru", "ru,us", "us,gr", "us,ara", "de,ru", "-layout us,de -variant intl,"})
         for (int group : {0, 1}) setups.emplace_back(pair, group);
     std::vector<std::string> unloadable;
     for (const auto& [layouts, group] : setups) {
@@ -388,7 +389,7 @@ TEST_F(TypingTest, EveryShippedLayout) {
             EXPECT_EQ(typeLine(text), text) << layouts << " group " << group;
     }
     for (const std::string& layout : unloadable) std::printf("not loadable: %s\n", layout.c_str());
-    EXPECT_LE(unloadable.size(), 2u);
+    EXPECT_LE(unloadable.size(), 1u);  // "custom", a placeholder for a user's own
     ASSERT_TRUE(switchLayout(original));
 }
 

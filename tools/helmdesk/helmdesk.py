@@ -111,7 +111,7 @@ class Receiver:
             ms, _, text = line.rstrip("\n").partition("\t")
             self.lines.put(Line(int(ms), text, time.monotonic()))
 
-    def take_lines(self, count, timeout=3.0):
+    def take_lines(self, count, timeout=20.0):
         """Up to `count` lines, waiting at most `timeout` seconds in all."""
         got, end = [], time.monotonic() + timeout
         while len(got) < count:
@@ -121,7 +121,7 @@ class Receiver:
                 break
         return got
 
-    def take(self, count, timeout=3.0):
+    def take(self, count, timeout=20.0):
         return [line.text for line in self.take_lines(count, timeout)]
 
     def quiet(self, seconds=0.8):
