@@ -266,7 +266,7 @@ def ship_names(p):
 
     # Keys borrowed for a name stay bound while the program runs, and the keyboard map is
     # given back however it ends: a signal, or the X connection taken away.
-    for ending in ("SIGTERM", "SIGINT", "xkill"):
+    for ending in ("SIGTERM", "SIGHUP", "xkill"):
         found = keyboard_map()
         h = helmdesk.Helmsway(p["helmsway"], p["places"])
         h.ship_name("\u0141\u00f3d\u017a \U0001F600")

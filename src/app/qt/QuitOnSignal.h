@@ -1,6 +1,7 @@
 #pragma once
-// SIGTERM and SIGINT (a session ending, kill, Ctrl+C in a terminal) end the program the way its
-// close box does, so the keyboard map is given back and a pending command is never typed.
+// SIGTERM, SIGINT and SIGHUP (kill, Ctrl+C, a session or terminal ending) end the program the
+// way its close box does, so the keyboard map is given back and a pending command is never
+// typed.
 
 namespace helmsway::qt {
 
