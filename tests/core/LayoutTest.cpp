@@ -24,13 +24,6 @@ struct Reference {
     PixelSize bitmap{};
 };
 
-const ControlLayout& find(std::span<const ControlLayout> table, ControlId id) {
-    static const ControlLayout none{};
-    const ControlLayout* found = findControl(table, id);
-    EXPECT_NE(found, nullptr) << controlName(id.name) << id.index;
-    return found ? *found : none;
-}
-
 TEST(MainWindowLayout, EveryControlSitsWhereTheDrawingPutsIt) {
     using enum Control;
     std::vector<Reference> main{
@@ -68,13 +61,14 @@ TEST(MainWindowLayout, EveryControlSitsWhereTheDrawingPutsIt) {
                         std::to_string(n)});
     ASSERT_EQ(mainWindowControls().size(), main.size());
     for (const Reference& r : main) {
-        const ControlLayout& control = find(mainWindowControls(), r.id);
         SCOPED_TRACE(std::string(controlName(r.id.name)) + std::to_string(r.id.index));
-        EXPECT_EQ(rect(absolutePlace(control)), r.place);
-        EXPECT_EQ(control.caption, r.caption);
-        EXPECT_EQ(control.kind == ControlKind::PictureElement, r.bitmap.width > 0);
-        EXPECT_EQ(control.bitmapSize.width, r.bitmap.width);
-        EXPECT_EQ(control.bitmapSize.height, r.bitmap.height);
+        const ControlLayout* control = findControl(mainWindowControls(), r.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(rect(absolutePlace(*control)), r.place);
+        EXPECT_EQ(control->caption, r.caption);
+        EXPECT_EQ(control->kind == ControlKind::PictureElement, r.bitmap.width > 0);
+        EXPECT_EQ(control->bitmapSize.width, r.bitmap.width);
+        EXPECT_EQ(control->bitmapSize.height, r.bitmap.height);
     }
 }
 
@@ -137,10 +131,9 @@ TEST(AboutLayout, EveryControlAndTextAsDrawn) {
         EXPECT_EQ(control.bitmapSize.width, kAbout[i].bitmap.width);
         EXPECT_EQ(control.tabIndex >= 0, i == 0) << "only OK takes the focus";
     }
-    const ControlLayout& title = find(aboutWindowControls(), {lblTitle});
-    EXPECT_EQ(title.font.face, "MS Sans Serif");
-    EXPECT_EQ(title.font.points, 13.5);
-    EXPECT_EQ(find(aboutWindowControls(), {Line1, 0}).foreground, kWhite);
+    EXPECT_EQ(aboutWindowControls()[4].font.face, "MS Sans Serif");  // lblTitle
+    EXPECT_EQ(aboutWindowControls()[4].font.points, 13.5);
+    EXPECT_EQ(aboutWindowControls().back().foreground, kWhite);  // Line1
 }
 
 TEST(Twips, BecomePixelsAtTheScreensDpiRoundedToTheNearest) {
