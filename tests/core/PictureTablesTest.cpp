@@ -105,40 +105,37 @@ TEST(Turning, AFacingTurnsAndMovesTheMarkBeforeThePhraseIsRelayed) {
     }
 }
 
-// A picture that fails to load ends a handler at that element, after the facing has been set;
-// a turn then relays nothing.
+// A picture that fails to load ends a handler at that element, after the facing has been set:
+// a gem or a turn relays nothing then. A map command resets the diagonals after its relay, so
+// its command is on its way already.
 TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
-    for (std::size_t failing = 0; failing < 4; ++failing) {
-        StartedHelm gem;
-        gem.form.BlueGem_Click(1);
-        gem.desktop.missingFiles = {kDiagonalsFor[3][failing]};
-        gem.desktop.take();
-        gem.form.BlueGem_Click(3);
-        EXPECT_EQ(gem.form.intFacing, 3);
-        EXPECT_EQ(gem.desktop.take(), diagonalLoads(kDiagonalsFor[3], failing + 1));
-
-        StartedHelm turn;
-        turn.form.BlueGem_Click(1);
-        turn.form.strCommand = "earlier{ENTER}";
-        turn.desktop.missingFiles = {kDiagonalsFor[2][failing]};
-        turn.desktop.take();
-        turn.form.cmdTurnRght_Click();
-        EXPECT_EQ(turn.form.intFacing, 2);
-        EXPECT_EQ(turn.desktop.take(), diagonalLoads(kDiagonalsFor[2], failing + 1));
-        EXPECT_EQ(turn.form.strCommand, "earlier{ENTER}");
-
-        // A map command resets the diagonals after its relay, so it is on its way already.
-        StartedHelm map;
-        map.form.BlueGem_Click(2);
-        map.desktop.missingFiles = {kDiagonalsFor[0][failing]};
-        map.desktop.take();
-        map.form.cmdNavigate_Click(3);
-        EXPECT_EQ(map.form.intFacing, 0);
-        Calls relayThenLoads{"timer on", "activate"};
-        for (const std::string& load : diagonalLoads(kDiagonalsFor[0], failing + 1))
-            relayThenLoads.push_back(load);
-        EXPECT_EQ(map.desktop.take(), relayThenLoads);
-    }
+    struct Case {
+        const char* what;
+        void (*click)(frmHelmsway&);
+        std::int16_t facing;  // afterwards, from facing 1
+        std::string command;  // pending afterwards
+    };
+    const Case cases[] = {
+        {"gem 3", [](frmHelmsway& f) { f.BlueGem_Click(3); }, 3, "earlier{ENTER}"},
+        {"Turn Right", [](frmHelmsway& f) { f.cmdTurnRght_Click(); }, 2, "earlier{ENTER}"},
+        {"Goto 3", [](frmHelmsway& f) { f.cmdNavigate_Click(3); }, 0, "Goto 3{ENTER}"},
+    };
+    for (const Case& c : cases)
+        for (std::size_t failing = 0; failing < 4; ++failing) {
+            StartedHelm s;
+            s.form.BlueGem_Click(1);
+            s.form.strCommand = "earlier{ENTER}";
+            s.desktop.missingFiles = {kDiagonalsFor[c.facing][failing]};
+            s.desktop.take();
+            c.click(s.form);
+            EXPECT_EQ(s.form.intFacing, c.facing) << c.what;
+            Calls expected;
+            if (c.facing == 0) expected = {"timer on", "activate"};  // the map command
+            for (const std::string& load : diagonalLoads(kDiagonalsFor[c.facing], failing + 1))
+                expected.push_back(load);
+            EXPECT_EQ(s.desktop.take(), expected) << c.what << ", failing at " << failing;
+            EXPECT_EQ(s.form.strCommand, c.command);
+        }
 }
 
 }  // namespace
