@@ -16,26 +16,21 @@ int i32(const std::vector<std::uint8_t>& b, std::size_t at) {
 
 int u16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | b[at + 1] << 8; }
 
-}  // namespace
-
-std::string assetPath(const std::string& name) {
-    return std::string(HELMSWAY_ASSETS_DIR) + "/" + name;
-}
-
-std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+std::optional<std::vector<std::uint8_t>> readAsset(const std::string& name) {
+    std::ifstream in(std::string(HELMSWAY_ASSETS_DIR) + "/" + name, std::ios::binary);
     if (!in) return std::nullopt;
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
+}  // namespace
+
 std::optional<BitmapFile> readBitmap(const std::string& name) {
-    const auto bytes = readFile(assetPath(name));
+    const auto bytes = readAsset(name);
     if (!bytes || bytes->size() < 54 || (*bytes)[0] != 'B' || (*bytes)[1] != 'M')
         return std::nullopt;
     const auto& b = *bytes;
-    BitmapFile bmp{i32(b, 14), i32(b, 18), i32(b, 22), u16(b, 28), i32(b, 30), {}};
-    if (bmp.bitsPerPixel != 24 || bmp.compression != 0 || bmp.width <= 0 || bmp.height <= 0)
-        return bmp;
+    BitmapFile bmp{i32(b, 14), i32(b, 18), i32(b, 22), {}};
+    if (u16(b, 28) != 24 || i32(b, 30) != 0 || bmp.width <= 0 || bmp.height <= 0) return bmp;
     const std::size_t offset = u32(b, 10);
     const std::size_t stride = (3 * static_cast<std::size_t>(bmp.width) + 3) & ~std::size_t{3};
     if (offset + stride * static_cast<std::size_t>(bmp.height) > b.size()) return bmp;
@@ -48,7 +43,7 @@ std::optional<BitmapFile> readBitmap(const std::string& name) {
 }
 
 std::optional<std::vector<IconImage>> readIcon(const std::string& name) {
-    const auto bytes = readFile(assetPath(name));
+    const auto bytes = readAsset(name);
     if (!bytes || bytes->size() < 6 || u16(*bytes, 0) != 0 || u16(*bytes, 2) != 1)
         return std::nullopt;
     const auto& b = *bytes;

@@ -16,10 +16,8 @@ struct Pixel {
 struct BitmapFile {
     int infoSize = 0;  // 40: BITMAPINFOHEADER, the one header every loader knows
     int width = 0;
-    int height = 0;  // positive: rows stored bottom-up
-    int bitsPerPixel = 0;
-    int compression = -1;
-    std::vector<Pixel> pixels;  // top row first; empty unless 24 bits, uncompressed
+    int height = 0;             // positive: rows stored bottom-up
+    std::vector<Pixel> pixels;  // top row first; empty unless 24 bits, uncompressed and whole
 
     const Pixel& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
@@ -29,8 +27,6 @@ struct IconImage {
     bool hasAndMask = false;  // its header is twice as high as the image: XOR and AND bitmaps
 };
 
-std::string assetPath(const std::string& name);
-std::optional<std::vector<std::uint8_t>> readFile(const std::string& path);
 std::optional<BitmapFile> readBitmap(const std::string& name);
 std::optional<std::vector<IconImage>> readIcon(const std::string& name);
 

@@ -1,11 +1,11 @@
-// The layout tables against the window's reference drawing, and the facts about it the shells
-// rely on: what is in view in each height, and the keyboard order.
+// The layout tables against the windows' reference drawings, typed in here: every control's
+// place, size, caption and bitmap size, the keyboard order and the menus.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <map>
-#include <set>
 #include <string>
+#include <vector>
 
 #include "about/AboutLayout.h"
 #include "app/MainWindowLayout.h"
@@ -13,61 +13,74 @@
 namespace helmsway {
 namespace {
 
-TEST(MainWindowLayout, FrameButtonsSitAtTheirAbsolutePlacesWithTheirCaptions) {
-    struct Expected {
-        ControlId id;
-        std::string caption;
-        int left, top;
-    };
-    const std::vector<Expected> expected{
-        {{Control::cmdNavigate, 1}, "1", 420, 3120},   {{Control::cmdNavigate, 2}, "2", 780, 3120},
-        {{Control::cmdNavigate, 3}, "3", 1140, 3120},  {{Control::cmdNavigate, 4}, "4", 420, 3480},
-        {{Control::cmdNavigate, 5}, "5", 780, 3480},   {{Control::cmdNavigate, 6}, "6", 1140, 3480},
-        {{Control::cmdNavigate, 7}, "7", 420, 3840},   {{Control::cmdNavigate, 8}, "8", 780, 3840},
-        {{Control::cmdNavigate, 9}, "9", 1140, 3840},  {{Control::cmdStart}, "Start", 1500, 3120},
-        {{Control::cmdContinue}, "Cont.", 1500, 3480}, {{Control::cmdNav}, "Nav", 1500, 3840},
-    };
-    for (const Expected& e : expected) {
-        const ControlLayout* control = findControl(mainWindowControls(), e.id);
-        ASSERT_NE(control, nullptr) << e.caption;
-        EXPECT_EQ(control->caption, e.caption);
-        EXPECT_EQ(control->kind, ControlKind::PushButton);
-        const TwipsRect place = absolutePlace(*control);
-        EXPECT_EQ(place.left, e.left) << e.caption;
-        EXPECT_EQ(place.top, e.top) << e.caption;
-    }
-}
+using Rect = std::array<int, 4>;  // left, top, width, height in twips
 
-TEST(MainWindowLayout, SimpleShowsTheWholeHelmAndNoneOfTheFrameAdvancedShowsBoth) {
-    const int simpleClient = kSimpleClientHeightTwips;
-    const int advancedClient = kAdvancedClientHeightTwips;
-    EXPECT_EQ(simpleClient, kMainClientArea.height);
-    int pictures = 0;
-    for (const ControlLayout& control : mainWindowControls()) {
-        const TwipsRect place = absolutePlace(control);
-        const int bottom = place.top + place.height;
-        EXPECT_LE(place.left + place.width, kMainClientArea.width);
-        if (control.kind == ControlKind::PictureElement) {
-            ++pictures;
-            EXPECT_LE(bottom, simpleClient);
-        } else {
-            EXPECT_GE(place.top, simpleClient);
-            EXPECT_LE(bottom, advancedClient);
-        }
+Rect rect(const TwipsRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+struct Reference {
+    ControlId id;
+    Rect place;  // relative to the client area, also for the frame's own controls
+    std::string caption;
+    PixelSize bitmap{};
+};
+
+TEST(MainWindowLayout, EveryControlSitsWhereTheDrawingPutsIt) {
+    using enum Control;
+    std::vector<Reference> main{
+        {{cmdSpeed, 1}, {240, 120, 420, 225}, "", {26, 13}},
+        {{cmdSpeed, 2}, {840, 120, 555, 225}, "", {35, 13}},
+        {{cmdSpeed, 3}, {1560, 120, 765, 225}, "", {49, 13}},
+        {{BlueGem, 0}, {1123, 374, 270, 270}, "", {16, 16}},
+        {{BlueGem, 1}, {480, 600, 270, 270}, "", {16, 16}},
+        {{BlueGem, 2}, {1800, 600, 270, 270}, "", {16, 16}},
+        {{BlueGem, 3}, {1800, 1920, 270, 270}, "", {16, 16}},
+        {{BlueGem, 4}, {480, 1920, 270, 270}, "", {16, 16}},
+        {{cmdDirection, 0}, {690, 840, 390, 375}, "", {25, 25}},
+        {{cmdDirection, 1}, {1065, 720, 375, 375}, "", {25, 25}},
+        {{cmdDirection, 2}, {1425, 840, 375, 375}, "", {25, 25}},
+        {{cmdDirection, 3}, {1545, 1200, 375, 375}, "", {25, 25}},
+        {{cmdDirection, 4}, {1425, 1560, 375, 375}, "", {28, 25}},
+        {{cmdDirection, 5}, {1065, 1680, 375, 375}, "", {25, 25}},
+        {{cmdDirection, 6}, {705, 1560, 375, 375}, "", {25, 25}},
+        {{cmdDirection, 7}, {585, 1200, 375, 375}, "", {25, 25}},
+        {{cmdStop}, {1065, 1200, 375, 375}, "", {25, 25}},
+        {{cmdTurnLeft}, {240, 1080, 314, 240}, "", {19, 14}},
+        {{cmdTurnRght}, {1980, 1080, 300, 240}, "", {19, 14}},
+        {{cmdTurnArnd}, {1065, 2100, 375, 375}, "", {25, 25}},
+        {{cmdAnchor}, {225, 2160, 195, 375}, "", {13, 25}},
+        {{cmdPillar}, {2044, 2160, 195, 345}, "", {13, 23}},
+        {{Frame1}, {300, 2760, 1935, 1455}, "Navigate by Map"},
+        {{cmdStart}, {1500, 3120, 615, 255}, "Start"},
+        {{cmdContinue}, {1500, 3480, 615, 255}, "Cont."},
+        {{cmdNav}, {1500, 3840, 615, 255}, "Nav"},
+    };
+    // The keypad: 1 2 3 at the top, 4 5 6, 7 8 9, a button every 360 twips.
+    for (std::int16_t n = 1; n <= 9; ++n)
+        main.push_back({{cmdNavigate, n},
+                        {420 + 360 * ((n - 1) % 3), 3120 + 360 * ((n - 1) / 3), 255, 255},
+                        std::to_string(n)});
+    ASSERT_EQ(mainWindowControls().size(), main.size());
+    for (const Reference& r : main) {
+        SCOPED_TRACE(std::string(controlName(r.id.name)) + std::to_string(r.id.index));
+        const ControlLayout* control = findControl(mainWindowControls(), r.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(rect(absolutePlace(*control)), r.place);
+        EXPECT_EQ(control->caption, r.caption);
+        EXPECT_EQ(control->kind == ControlKind::PictureElement, r.bitmap.width > 0);
+        EXPECT_EQ(control->bitmapSize.width, r.bitmap.width);
+        EXPECT_EQ(control->bitmapSize.height, r.bitmap.height);
     }
-    EXPECT_EQ(pictures, 22);
 }
 
 TEST(MainWindowLayout, TabOrderRunsFromTheFrameToTheLastGem) {
     std::map<int, std::string> order;
-    const auto name = [](const ControlLayout& c) {
-        return std::string(controlName(c.name)) +
-               (c.index == kNoIndex ? "" : std::to_string(c.index));
-    };
-    for (const ControlLayout& control : mainWindowControls())
-        EXPECT_TRUE(order.emplace(control.tabIndex, name(control)).second) << name(control);
+    for (const ControlLayout& c : mainWindowControls()) {
+        const std::string name = std::string(controlName(c.name)) +
+                                 (c.index == kNoIndex ? "" : std::to_string(c.index)) + " ";
+        EXPECT_TRUE(order.emplace(c.tabIndex, name).second) << name << "shares its place";
+    }
     std::string walked;
-    for (const auto& [index, control] : order) walked += control + " ";
+    for (const auto& [index, control] : order) walked += control;
     EXPECT_EQ(walked,
               "Frame1 cmdStart cmdNav cmdContinue cmdNavigate1 cmdNavigate2 cmdNavigate3 "
               "cmdNavigate4 cmdNavigate5 cmdNavigate6 cmdNavigate7 cmdNavigate8 cmdNavigate9 "
@@ -79,40 +92,54 @@ TEST(MainWindowLayout, TabOrderRunsFromTheFrameToTheLastGem) {
 
 TEST(MainWindowLayout, MenusInOrderWithSeparatorsAndOnlySimpleChecked) {
     std::string walked;
-    for (const MenuLayout& item : mainWindowMenus()) {
+    for (const MenuLayout& item : mainWindowMenus())
         walked += (item.isTitle() ? "|" : "") + std::string(item.caption) +
                   (item.checked ? "*" : "") + ";";
-        EXPECT_EQ(item.isSeparator(), item.caption == "-");
-    }
     EXPECT_EQ(walked,
               "|Options;Always On Top;-;Set Ship Name;-;About;-;Exit;|Interface;Simple*;Advanced;");
 }
 
-TEST(AboutLayout, TextsAndTheLineCutOffAtTheRightEdge) {
-    std::map<Control, std::string> captions;
-    for (const ControlLayout& control : aboutWindowControls())
-        if (control.index <= 0) captions[control.name] = control.caption;
-    EXPECT_EQ(captions[Control::lblVersion], "Version 4.0");
-    EXPECT_EQ(captions[Control::lblTitle], "Helmsway");
-    EXPECT_EQ(captions[Control::cmdOK], "OK");
-    EXPECT_EQ(captions[Control::lblDescription].size(), 143U);
-    EXPECT_EQ(captions[Control::lblDescription],
-              "This program simply sends multiple key strokes to Ultima Online in the form of "
-              "phrases.  It does not interfere with the datastream in any way. ");
-    EXPECT_EQ(aboutWindowControls().front().name, Control::cmdOK);
-    for (const ControlLayout& control : aboutWindowControls())
-        if (control.kind == ControlKind::Line) {
-            EXPECT_EQ(control.place.left, 105);
-            EXPECT_GT(control.place.left + control.place.width, kAboutClientArea.width);
-        }
+TEST(AboutLayout, EveryControlAndTextAsDrawn) {
+    using enum Control;
+    const Reference kAbout[] = {
+        {{cmdOK}, {3120, 3120, 1260, 345}, "OK"},
+        {{picIcon}, {120, 120, 300, 300}, "", {20, 20}},
+        {{lblDescription},
+         {570, 1125, 3885, 690},
+         "This program simply sends multiple key strokes to Ultima Online in the form of "
+         "phrases.  It does not interfere with the datastream in any way. "},
+        {{lblDisclaimer, 0}, {540, 2520, 1560, 465}, "Written by the Helmsway crew"},
+        {{lblTitle}, {720, 240, 3045, 480}, "Helmsway"},
+        {{lblVersion}, {570, 780, 3885, 225}, "Version 4.0"},
+        {{Label1},
+         {570, 1920, 3975, 495},
+         "Questions and comments are welcome by e-mail to helmsway@example.org"},
+        {{Label2},
+         {240, 3120, 2655, 495},
+         "Ultima Online and its graphics belong to Electronic Arts Inc."},
+        {{lblDisclaimer, 1}, {2880, 2520, 1440, 465}, "(c) 2026 the Helmsway authors"},
+        // White, 2 pixels thick, from x = 105 to 5654: past the right edge at 4575.
+        {{Line1, 0}, {105, 2460, 5549, 30}, ""},
+    };
+    ASSERT_EQ(aboutWindowControls().size(), std::size(kAbout));
+    for (std::size_t i = 0; i < std::size(kAbout); ++i) {
+        const ControlLayout& control = aboutWindowControls()[i];  // in tab order
+        SCOPED_TRACE(std::string(controlName(control.name)) + std::to_string(control.index));
+        EXPECT_EQ(control.id(), kAbout[i].id);
+        EXPECT_EQ(rect(control.place), kAbout[i].place);
+        EXPECT_EQ(control.caption, kAbout[i].caption);
+        EXPECT_EQ(control.bitmapSize.width, kAbout[i].bitmap.width);
+        EXPECT_EQ(control.tabIndex >= 0, i == 0) << "only OK takes the focus";
+    }
+    EXPECT_EQ(aboutWindowControls()[4].font.face, "MS Sans Serif");  // lblTitle
+    EXPECT_EQ(aboutWindowControls()[4].font.points, 13.5);
+    EXPECT_EQ(aboutWindowControls().back().foreground, kWhite);  // Line1
 }
 
-TEST(Twips, BecomePixelsAtTheScreensDpi) {
-    EXPECT_EQ(twipsToPixels(15, 96), 1);
+TEST(Twips, BecomePixelsAtTheScreensDpiRoundedToTheNearest) {
     EXPECT_EQ(twipsToPixels(375, 96), 25);
     EXPECT_EQ(twipsToPixels(1123, 96), 75);
-    EXPECT_EQ(twipsToPixels(2505, 96), 167);
-    EXPECT_EQ(twipsToPixels(375, 192), 50);
+    EXPECT_EQ(twipsToPixels(314, 96), 21);
     EXPECT_EQ(twipsToPixels(2670, 144), 267);
 }
 

@@ -4,12 +4,6 @@
 
 namespace helmsway::testing {
 
-std::string describe(ControlId id) {
-    return std::string(controlName(id.name)) + "(" + std::to_string(id.index) + ")";
-}
-
-std::string describe(Menu item) { return std::string(menuName(item)); }
-
 // Characters as themselves, named keys as symbols no phrase holds: "Stop⏎⏎".
 std::string describe(const KeySequence& keys) {
     std::string out;
@@ -26,11 +20,9 @@ std::string describe(const KeySequence& keys) {
 }
 
 bool RecordingDesktop::showPicture(ControlId element, std::string_view file) {
-    calls.push_back("picture " + describe(element) + " " + std::string(file));
-    if (missingFiles.contains(std::string(file))) return false;
-    if (element.name == Control::cmdDirection) shownOnDiagonal[element.index] = file;
-    if (element.name == Control::cmdSpeed) shownOnSpeed[element.index] = file;
-    return true;
+    calls.push_back("picture " + std::string(controlName(element.name)) + "(" +
+                    std::to_string(element.index) + ") " + std::string(file));
+    return !missingFiles.contains(std::string(file));
 }
 
 bool RecordingDesktop::isChecked(Menu item) const {
@@ -39,19 +31,15 @@ bool RecordingDesktop::isChecked(Menu item) const {
 }
 
 void RecordingDesktop::setChecked(Menu item, bool checked) {
-    calls.push_back("check " + describe(item) + (checked ? " on" : " off"));
+    calls.push_back("check " + std::string(menuName(item)) + (checked ? " on" : " off"));
     checks[item] = checked;
 }
 
 void RecordingDesktop::setClientHeight(int twips) {
     calls.push_back("height " + std::to_string(twips));
-    clientHeight = twips;
 }
 
-void RecordingDesktop::setTopmost(bool on) {
-    calls.push_back(on ? "topmost on" : "topmost off");
-    topmost = on;
-}
+void RecordingDesktop::setTopmost(bool on) { calls.push_back(on ? "topmost on" : "topmost off"); }
 
 std::string RecordingDesktop::inputBox(std::string_view prompt, std::string_view title) {
     calls.push_back("input " + std::string(prompt) + " | " + std::string(title));

@@ -11,8 +11,6 @@
 
 namespace helmsway::testing {
 
-std::string describe(ControlId id);
-std::string describe(Menu item);
 std::string describe(const KeySequence& keys);
 
 class RecordingDesktop : public Desktop {
@@ -25,12 +23,8 @@ public:
 
     // What happened, in order.
     std::vector<std::string> calls;
-    std::map<int, std::string> shownOnDiagonal;  // pad element -> file now shown
-    std::map<int, std::string> shownOnSpeed;     // speed element -> file now shown
-    std::vector<std::string> typed;              // each sendKeys as readable text
+    std::vector<std::string> typed;  // each sendKeys as readable text
     bool timerEnabled = false;
-    bool topmost = false;
-    int clientHeight = 0;
 
     bool showPicture(ControlId element, std::string_view file) override;
     bool isChecked(Menu item) const override;
@@ -47,6 +41,10 @@ public:
     // The calls since the last take.
     std::vector<std::string> take();
 };
+
+// The Simple and Advanced heights as the handlers hand them to the desktop.
+inline const std::string kSimpleHeight = "height 2670";
+inline const std::string kAdvancedHeight = "height 4395";
 
 // A main window after its start-up, with the start-up's calls already taken.
 struct StartedHelm {

@@ -13,97 +13,83 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-struct Command {
+// One command of each kind the helm has, as a started helm relays it: fixed, pad, turn, map.
+const struct {
     ControlId control;
     std::string phrase;
+} kCommands[] = {
+    {{Control::cmdStop}, "Stop"},
+    {{Control::cmdAnchor}, "Raise Anchor"},
+    {{Control::cmdPillar}, "Doracron"},
+    {{Control::cmdDirection, 1}, "Forward"},
+    {{Control::cmdTurnArnd}, "Turn Around"},
+    {{Control::cmdNavigate, 3}, "Goto 3"},
+    {{Control::cmdNavigate, 9}, "Goto 9"},
+    {{Control::cmdStart}, "Start"},
+    {{Control::cmdNav}, "Nav"},
+    {{Control::cmdContinue}, "Continue"},
 };
 
-// One command of each kind the helm has: fixed, pad, turn, map.
-const std::vector<Command>& commands() {
-    static const std::vector<Command> kCommands{
-        {{Control::cmdStop}, "Stop"},           {{Control::cmdAnchor}, "Raise Anchor"},
-        {{Control::cmdPillar}, "Doracron"},     {{Control::cmdDirection, 1}, "Forward"},
-        {{Control::cmdTurnArnd}, "Turn Around"}, {{Control::cmdNavigate, 3}, "Goto 3"},
-        {{Control::cmdNavigate, 9}, "Goto 9"},  {{Control::cmdStart}, "Start"},
-        {{Control::cmdNav}, "Nav"},             {{Control::cmdContinue}, "Continue"},
-    };
-    return kCommands;
-}
-
+// Each command stores its text, then arms the timer, then activates the game window; the tick
+// types the text with a second Enter, disarms and keeps the text. Without a game window the
+// relay step is the handler's last (no picture is reset after it), and the tick types all
+// the same.
 TEST(Relay, EveryCommandStoresItsTextThenArmsTheTimerThenActivatesAndTheTickTypesIt) {
-    for (const Command& command : commands()) {
-        StartedHelm s;
-        s.form.click(command.control);
-        const Calls calls = s.desktop.take();
-        ASSERT_GE(calls.size(), 2U) << command.phrase;
-        EXPECT_EQ(calls[0], "timer on") << command.phrase;
-        EXPECT_EQ(calls[1], "activate") << command.phrase;
-        EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}");
+    for (const bool game : {true, false})
+        for (const auto& command : kCommands) {
+            SCOPED_TRACE(command.phrase + (game ? "" : " without a game window"));
+            StartedHelm s;
+            s.desktop.gameWindowPresent = game;
+            s.form.click(command.control);
+            Calls calls = s.desktop.take();
+            ASSERT_GE(calls.size(), 2U);
+            if (game) calls.resize(2);
+            EXPECT_EQ(calls, (Calls{"timer on", "activate"}));
+            EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}");
 
-        s.form.Timer1_Timer();
-        EXPECT_EQ(s.desktop.take(), (Calls{"keys " + command.phrase + "⏎⏎", "timer off"}));
-        EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}") << "kept after the tick";
-    }
+            s.form.Timer1_Timer();
+            EXPECT_EQ(s.desktop.take(), (Calls{"keys " + command.phrase + "⏎⏎", "timer off"}));
+            EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}");
+        }
 }
 
-TEST(Relay, ASecondCommandBeforeTheTickReplacesTheFirst) {
+// The second command arms Timer1 again while the first is pending, so its 300 ms start afresh
+// and only its own text is typed.
+TEST(Relay, ASecondCommandBeforeTheTickReArmsTheTimerAndReplacesTheText) {
     StartedHelm s;
     s.form.cmdStop_Click();
-    s.form.cmdNavigate_Click(5);
+    s.desktop.take();
+    s.form.cmdDirection_Click(5);
+    EXPECT_EQ(s.desktop.take(), (Calls{"timer on", "activate"}));
     s.form.Timer1_Timer();
-    EXPECT_EQ(s.desktop.typed, (Calls{"Goto 5⏎⏎"}));
-}
-
-TEST(Relay, WithoutAGameWindowTheTextIsStillTypedAtTheTickButTheHandlerStops) {
-    for (const Command& command : commands()) {
-        StartedHelm s;
-        s.desktop.shownOnDiagonal[2] = "fwd_r_sa.bmp";  // a mark a completed map command clears
-        s.desktop.gameWindowPresent = false;
-        s.desktop.take();
-        const frmHelmsway before = s.form;
-        s.form.click(command.control);
-        const Calls calls = s.desktop.take();
-        // The relay step is the last that runs: no picture is reset after it.
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back(), "activate") << command.phrase;
-        EXPECT_EQ(s.form.intAnchor, before.intAnchor);
-        EXPECT_EQ(s.form.intPillar, before.intPillar);
-        EXPECT_EQ(s.desktop.shownOnDiagonal[2], "fwd_r_sa.bmp") << command.phrase;
-        s.form.Timer1_Timer();
-        EXPECT_EQ(s.desktop.typed, (Calls{command.phrase + "⏎⏎"}));
-        EXPECT_FALSE(s.desktop.timerEnabled);
-    }
+    EXPECT_EQ(s.desktop.typed, (Calls{"Back⏎⏎"}));
 }
 
 TEST(Relay, MapCommandsClearTheFacingBeforeTheRelayEvenWhenItFails) {
     StartedHelm s;
     s.form.BlueGem_Click(3);
     s.desktop.gameWindowPresent = false;
+    s.desktop.take();
     s.form.cmdStart_Click();
     EXPECT_EQ(s.form.intFacing, 0);
-    EXPECT_EQ(s.desktop.shownOnDiagonal[4], "back_r_sa.bmp");
-    s.form.cmdDirection_Click(1);
-    EXPECT_EQ(s.form.strCommand, "Forward{ENTER}");
+    EXPECT_EQ(s.desktop.take(), (Calls{"timer on", "activate"})) << "the mark stays";
 }
 
 TEST(FixedCommands, TogglesAlternateOnlyWhenTheRelaySucceeds) {
     StartedHelm s;
-    const auto phraseOf = [&](void (frmHelmsway::*click)()) {
-        (s.form.*click)();
-        return s.form.strCommand;
+    std::string sent;
+    const auto click = [&](void (frmHelmsway::*handler)()) {
+        (s.form.*handler)();
+        sent += s.form.strCommand;
     };
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdAnchor_Click), "Raise Anchor{ENTER}");
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdAnchor_Click), "Drop Anchor{ENTER}");
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdAnchor_Click), "Raise Anchor{ENTER}");
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdPillar_Click), "Doracron{ENTER}");
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdPillar_Click), "Sueacron{ENTER}");
+    for (int i = 0; i < 3; ++i) click(&frmHelmsway::cmdAnchor_Click);
+    for (int i = 0; i < 2; ++i) click(&frmHelmsway::cmdPillar_Click);
     s.desktop.gameWindowPresent = false;
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdAnchor_Click), "Drop Anchor{ENTER}");
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdAnchor_Click), "Drop Anchor{ENTER}");
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdPillar_Click), "Doracron{ENTER}");
-    EXPECT_EQ(phraseOf(&frmHelmsway::cmdPillar_Click), "Doracron{ENTER}");
-    EXPECT_EQ(s.form.intAnchor, 0);
-    EXPECT_EQ(s.form.intPillar, 0);
+    for (int i = 0; i < 2; ++i) click(&frmHelmsway::cmdAnchor_Click);
+    for (int i = 0; i < 2; ++i) click(&frmHelmsway::cmdPillar_Click);
+    EXPECT_EQ(sent,
+              "Raise Anchor{ENTER}Drop Anchor{ENTER}Raise Anchor{ENTER}Doracron{ENTER}"
+              "Sueacron{ENTER}Drop Anchor{ENTER}Drop Anchor{ENTER}Doracron{ENTER}Doracron{ENTER}");
 }
 
 TEST(Relay, ARejectedTextTypesNothingButStillEndsThePendingState) {

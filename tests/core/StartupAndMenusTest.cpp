@@ -21,50 +21,32 @@ TEST(Startup, FormLoadSetsTheStartValuesThenHeightThenTopmostThenItsCheckMark) {
     EXPECT_EQ(form.intAnchor, 1);
     EXPECT_EQ(form.intPillar, 0);
     EXPECT_EQ(form.strCommand, "");
-    EXPECT_EQ(desktop.take(), (Calls{"height 2670", "topmost on", "check mnuOnTop on"}));
-    EXPECT_FALSE(desktop.timerEnabled);
+    EXPECT_EQ(desktop.take(), (Calls{kSimpleHeight, "topmost on", "check mnuOnTop on"}));
 }
 
-TEST(Menus, AlwaysOnTopFollowsItsCheckMark) {
-    RecordingDesktop desktop;
-    frmHelmsway form(desktop);
-    form.Form_Load();
-    desktop.take();
-    form.menuClick(Menu::mnuOnTop);
-    EXPECT_EQ(desktop.take(), (Calls{"topmost off", "check mnuOnTop off"}));
-    form.menuClick(Menu::mnuOnTop);
-    EXPECT_EQ(desktop.take(), (Calls{"topmost on", "check mnuOnTop on"}));
-}
-
-TEST(Menus, LayoutsMoveTheCheckMarkThenSetTheHeight) {
-    RecordingDesktop desktop;
-    frmHelmsway form(desktop);
-    form.menuClick(Menu::mnuAdvanced);
-    EXPECT_EQ(desktop.take(),
-              (Calls{"check mnuSimple off", "check mnuAdvanced on", "height 4395"}));
-    form.menuClick(Menu::mnuSimple);
-    EXPECT_EQ(desktop.take(),
-              (Calls{"check mnuSimple on", "check mnuAdvanced off", "height 2670"}));
-}
-
-TEST(Menus, AboutAndExitOnlyAskTheDesktop) {
-    RecordingDesktop desktop;
-    frmHelmsway form(desktop);
-    form.menuClick(Menu::mnuAbout);
-    form.menuClick(Menu::mnuExit);
-    form.menuClick(Menu::mnuspace2);
-    form.menuClick(Menu::mnuOptions);
-    EXPECT_EQ(desktop.take(), (Calls{"about", "close"}));
+TEST(Menus, EachChoiceAsksTheDesktopInItsOrder) {
+    StartedHelm s;
+    const std::pair<Menu, Calls> choices[] = {
+        {Menu::mnuOnTop, {"topmost off", "check mnuOnTop off"}},
+        {Menu::mnuOnTop, {"topmost on", "check mnuOnTop on"}},
+        {Menu::mnuAdvanced, {"check mnuSimple off", "check mnuAdvanced on", kAdvancedHeight}},
+        {Menu::mnuSimple, {"check mnuSimple on", "check mnuAdvanced off", kSimpleHeight}},
+        {Menu::mnuAbout, {"about"}},
+        {Menu::mnuspace2, {}},
+        {Menu::mnuOptions, {}},
+        {Menu::mnuExit, {"close"}},
+    };
+    for (const auto& [item, calls] : choices) {
+        s.form.menuClick(item);
+        EXPECT_EQ(s.desktop.take(), calls) << menuName(item);
+    }
 }
 
 TEST(Menus, ShipNameIsTypedExactlyAsEnteredAndAnEmptyAnswerRelaysNothing) {
-    struct Case {
-        std::string answer;
-        std::string typed;  // empty: nothing relayed
-    };
     std::string longName;
     while (longName.size() < 10000) longName += "Sea+Wolf{} é ";
-    const std::vector<Case> cases{
+    const std::pair<std::string, std::string> answers[] = {
+        // typed; empty: nothing relayed
         {"", ""},
         {longName, "Set Name " + longName + "⏎⏎"},
         {"Sea Wolf", "Set Name Sea Wolf⏎⏎"},
@@ -74,24 +56,15 @@ TEST(Menus, ShipNameIsTypedExactlyAsEnteredAndAnEmptyAnswerRelaysNothing) {
         {"{ENTER}", "Set Name {ENTER}⏎⏎"},
         {"Møwe ß é Æ @\"/\\_ 船", "Set Name Møwe ß é Æ @\"/\\_ 船⏎⏎"},
     };
-    for (const Case& c : cases) {
-        RecordingDesktop desktop;
-        frmHelmsway form(desktop);
-        form.Form_Load();
-        desktop.inputAnswer = c.answer;
-        desktop.take();
-        form.menuClick(Menu::mnuName);
-        const Calls calls = desktop.take();
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls[0], "input Enter the name your ship | Ship Name");
-        if (c.typed.empty()) {
-            EXPECT_EQ(calls.size(), 1U);
-            EXPECT_EQ(form.strCommand, "");
-            continue;
-        }
-        EXPECT_EQ(calls, (Calls{calls[0], "timer on", "activate"}));
-        form.Timer1_Timer();
-        EXPECT_EQ(desktop.typed, (Calls{c.typed})) << c.answer;
+    for (const auto& [answer, typed] : answers) {
+        StartedHelm s;
+        s.desktop.inputAnswer = answer;
+        s.form.menuClick(Menu::mnuName);
+        Calls expected{"input Enter the name your ship | Ship Name"};
+        if (!typed.empty()) expected.insert(expected.end(), {"timer on", "activate"});
+        EXPECT_EQ(s.desktop.take(), expected);
+        if (s.desktop.timerEnabled) s.form.Timer1_Timer();
+        EXPECT_EQ(s.desktop.typed, typed.empty() ? Calls{} : Calls{typed}) << answer;
     }
 }
 

@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "app/qt/QtDesktop.h"
-#include "support/qt/Twips.h"
 
 namespace helmsway::qt::testing {
 

@@ -28,7 +28,9 @@ ReceiverProcess::ReceiverProcess(std::vector<std::string> arguments) {
     close(fds[1]);
     output_ = fds[0];
 
-    const auto ready = rawLine(std::chrono::milliseconds(5000));
+    // Its first line says its window is up. The wait ends there; the ceiling is for a busy
+    // machine, where starting may take many seconds.
+    const auto ready = rawLine(std::chrono::seconds(30));
     if (ready && ready->starts_with("ready\t")) window_ = std::stoul(ready->substr(6), nullptr, 16);
 }
 
