@@ -173,7 +173,12 @@ SpareKeys* TypingTest::spare_ = nullptr;
 
 TEST_F(TypingTest, CommandsAndShipNamesArriveExactly) {
     for (const char* text : {
-             "Stop", "Raise Anchor", "Goto 3", "Forward Right", "Turn Around", "Doracron",
+             "Stop",
+             "Raise Anchor",
+             "Goto 3",
+             "Forward Right",
+             "Turn Around",
+             "Doracron",
              R"(Set Name Sam @"/\_~{}[]+^%() end)",
              "Set Name ß é Æ ü ç €",
              "Set Name àâäèêëîïôöùûüÿçœæ ÀÉÈÇ µ²³§°",
@@ -376,7 +381,8 @@ TEST_F(TypingTest, EveryShippedLayout) {
     std::vector<std::pair<std::string, int>> setups;
     for (const std::string& layout : shippedLayouts()) setups.emplace_back(layout, 0);
     ASSERT_GT(setups.size(), 50u);
-    for (const char* pair : {"us,ru", "ru,us", "us,gr", "us,ara", "de,ru", "-layout us,de -variant intl,"})
+    for (const char* pair :
+         {"us,ru", "ru,us", "us,gr", "us,ara", "de,ru", "-layout us,de -variant intl,"})
         for (int group : {0, 1}) setups.emplace_back(pair, group);
     std::vector<std::string> unloadable;
     for (const auto& [layouts, group] : setups) {

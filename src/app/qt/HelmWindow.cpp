@@ -36,8 +36,8 @@ void HelmWindow::buildMenus() {
             actions_[item.name] = menu->menuAction();
             continue;
         }
-        QAction* action = item.isSeparator() ? menu->addSeparator()
-                                             : menu->addAction(caption(item.caption));
+        QAction* action =
+            item.isSeparator() ? menu->addSeparator() : menu->addAction(caption(item.caption));
         action->setObjectName(qstr(menuName(item.name)));
         actions_[item.name] = action;
         if (item.isSeparator()) continue;

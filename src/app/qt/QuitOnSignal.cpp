@@ -22,8 +22,8 @@ void onTerminationSignal(int) {
 
 void quitOnTerminationSignals() {
     if (socketpair(AF_UNIX, SOCK_STREAM, 0, wakeSockets) != 0) return;
-    auto* notifier = new QSocketNotifier(wakeSockets[1], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto* notifier =
+        new QSocketNotifier(wakeSockets[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;

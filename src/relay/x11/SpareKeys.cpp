@@ -44,8 +44,7 @@ SpareKeys::~SpareKeys() { release(); }
 bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& needed) {
     ++texts_;
     if (needed.empty()) return true;
-    KeyboardDescription xkb(
-        XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
+    KeyboardDescription xkb(XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
     if (!xkb) return false;
     forgetChanged(xkb.get());
 

@@ -53,10 +53,10 @@ private:
         int level = 0;
     };
     struct Binding {
-        int type = 0;                  // the key type of every group
+        int type = 0;  // the key type of every group
         int groups = 0;
-        int width = 0;                 // levels of the type
-        std::vector<KeySym> keysyms;   // group by group, `width` each
+        int width = 0;                    // levels of the type
+        std::vector<KeySym> keysyms;      // group by group, `width` each
         std::vector<std::uint64_t> used;  // when each place was last asked for
     };
 

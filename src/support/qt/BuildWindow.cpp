@@ -54,8 +54,8 @@ private:
     QPushButton& button_;
 };
 
-QWidget* createControl(const ControlLayout& control, const KeyboardRoles& keyboard,
-                       QWidget& parent, const std::function<void(ControlId)>& click) {
+QWidget* createControl(const ControlLayout& control, const KeyboardRoles& keyboard, QWidget& parent,
+                       const std::function<void(ControlId)>& click) {
     const ControlId id = control.id();
     switch (control.kind) {
     case ControlKind::PictureElement: {
