@@ -10,6 +10,7 @@
 #include "about/win32/ScreenMetrics.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
+#include "app/win32/PictureElement.h"
 #include "app/win32/ResourceIds.h"
 #include "app/win32/Win32Desktop.h"
 #include "relay/win32/WideText.h"
@@ -54,6 +55,7 @@ bool Win32Desktop::create(frmHelmsway& form) {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_MENUTEXT);
     windowClass.lpszClassName = kMainWindowClass;
     if (RegisterClassExW(&windowClass) == 0) return false;
+    if (!registerPictureElementClass(instance_, colorRef(kMainBackground))) return false;
 
     menuBar_ = createMenuBar();
     RECT outer = toPixels(kMainClientArea);
@@ -79,13 +81,10 @@ void Win32Desktop::createControls() {
         const TwipsRect place = absolutePlace(*control);
         switch (control->kind) {
         case ControlKind::PictureElement: {
-            // Owner-drawn, so the bitmap is shown unscaled and cut off at the element's edge;
-            // SS_NOTIFY makes the static report its clicks.
-            const HWND element =
-                createChild(window_, instance_, L"STATIC", {}, SS_OWNERDRAW | SS_NOTIFY, place, id);
-            const auto bitmap = static_cast<HBITMAP>(
-                LoadImageW(instance_, widen(control->bitmap).c_str(), IMAGE_BITMAP, 0, 0, 0));
-            pictures_.push_back({control->id(), element, bitmap});
+            const HWND element = createPictureElement(window_, instance_, toPixels(place), id);
+            setPicture(element,
+                       static_cast<HBITMAP>(LoadImageW(instance_, widen(control->bitmap).c_str(),
+                                                       IMAGE_BITMAP, 0, 0, 0)));
             break;
         }
         case ControlKind::PushButton: {
@@ -147,12 +146,6 @@ void Win32Desktop::showCentred(int showCommand) {
     UpdateWindow(window_);
 }
 
-Win32Desktop::Picture* Win32Desktop::pictureOf(int commandId) {
-    for (Picture& picture : pictures_)
-        if (controlCommandId(picture.id) == commandId) return &picture;
-    return nullptr;
-}
-
 void Win32Desktop::command(int id, HWND control) {
     if (control == nullptr) {
         for (const MenuLayout& item : mainWindowMenus())
@@ -166,20 +159,12 @@ void Win32Desktop::command(int id, HWND control) {
 LRESULT Win32Desktop::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND:
-        // BN_CLICKED from a push button, STN_CLICKED from a picture element (both 0), or a
-        // menu choice (no control).
+        // BN_CLICKED from a push button or a picture element, or a menu choice (no control).
         if (HIWORD(w) == BN_CLICKED) command(LOWORD(w), reinterpret_cast<HWND>(l));
         return 0;
     case WM_TIMER:
         if (w == kTimer1Id) form_->Timer1_Timer();
         return 0;
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-        const Picture* picture = pictureOf(static_cast<int>(item->CtlID));
-        drawBitmapClipped(item->hDC, item->rcItem, picture ? picture->bitmap : nullptr,
-                          colorRef(kMainBackground));
-        return TRUE;
-    }
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(l) == frame_) {
             const auto dc = reinterpret_cast<HDC>(w);

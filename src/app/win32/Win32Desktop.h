@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "about/win32/OwnerWindowProc.h"
 #include "app/Desktop.h"
@@ -39,19 +38,12 @@ public:
     void sendKeys(const KeySequence& keys) override;
 
 private:
-    struct Picture {
-        ControlId id;
-        HWND window;
-        HBITMAP bitmap;
-    };
-
     template <class Owner>
     friend LRESULT CALLBACK helmsway::win32::ownerWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     void createControls();
     HMENU createMenuBar();
     void command(int id, HWND control);
-    Picture* pictureOf(int commandId);
 
     HINSTANCE instance_;
     std::wstring programDirectory_;
@@ -61,7 +53,6 @@ private:
     HBRUSH background_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    std::vector<Picture> pictures_;
     frmHelmsway* form_ = nullptr;
 };
 
