@@ -14,6 +14,7 @@
 #include "app/win32/ResourceIds.h"
 #include "app/win32/Win32Desktop.h"
 #include "relay/win32/WideText.h"
+#include "relay/win32/Win32Relay.h"
 
 namespace helmsway::win32 {
 namespace {
@@ -21,6 +22,7 @@ namespace {
 // A fixed single border with minimise and close: no sizing border, no maximise box.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
+constexpr UINT kBringGameForward = WM_APP + 1;
 
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* windowClass,
                  const std::wstring& caption, DWORD style, const TwipsRect& place, int id) {
@@ -146,6 +148,17 @@ void Win32Desktop::showCentred(int showCommand) {
     UpdateWindow(window_);
 }
 
+// Windows gives the activation back to the main window when a modal window of ours closes
+// (the ship-name prompt, About). On a Wine desktop that a window manager runs, it does so only
+// once the manager has seen the window go, which can be after the command that followed has
+// already brought the game forward: the keys would then land here. So while a command waits
+// for its tick, an activation of the main window that was not a click on it sends the game to
+// the front again, once that activation has run to its end.
+void Win32Desktop::keepGameInFront(WPARAM activation) {
+    if (LOWORD(activation) == WA_ACTIVE && commandPending_)
+        PostMessageW(window_, kBringGameForward, 0, 0);
+}
+
 void Win32Desktop::command(int id, HWND control) {
     if (control == nullptr) {
         for (const MenuLayout& item : mainWindowMenus())
@@ -161,6 +174,10 @@ LRESULT Win32Desktop::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     case WM_COMMAND:
         // BN_CLICKED from a push button or a picture element, or a menu choice (no control).
         if (HIWORD(w) == BN_CLICKED) command(LOWORD(w), reinterpret_cast<HWND>(l));
+        return 0;
+    case WM_ACTIVATE: keepGameInFront(w); break;
+    case kBringGameForward:
+        if (commandPending_ && GetForegroundWindow() == window) win32::activateGameWindow();
         return 0;
     case WM_TIMER:
         if (w == kTimer1Id) form_->Timer1_Timer();

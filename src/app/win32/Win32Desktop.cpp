@@ -120,6 +120,7 @@ void Win32Desktop::setTimerEnabled(bool enabled) {
         SetTimer(window_, kTimer1Id, kTimer1IntervalMs, nullptr);
     else
         KillTimer(window_, kTimer1Id);
+    commandPending_ = enabled;
 }
 
 bool Win32Desktop::activateGameWindow() { return win32::activateGameWindow(); }

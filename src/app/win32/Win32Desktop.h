@@ -44,6 +44,7 @@ private:
     void createControls();
     HMENU createMenuBar();
     void command(int id, HWND control);
+    void keepGameInFront(WPARAM activation);
 
     HINSTANCE instance_;
     std::wstring programDirectory_;
@@ -53,6 +54,8 @@ private:
     HBRUSH background_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    // Timer1 runs: a command waits for the game window to be in front.
+    bool commandPending_ = false;
     frmHelmsway* form_ = nullptr;
 };
 
