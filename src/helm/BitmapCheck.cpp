@@ -1,5 +1,6 @@
 #include "helm/BitmapCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,23 +15,92 @@ std::uint32_t little(std::string_view bytes, std::size_t at, int size) {
 }
 
 constexpr std::size_t kFileHeader = 14;
-constexpr std::uint32_t kRgb = 0;
-constexpr std::uint32_t kBitfields = 3;
+constexpr std::uint32_t kCoreHeader = 12;  // OS/2 1.x and Windows 2.x: 16-bit sizes, no compression
+constexpr std::uint32_t kInfoHeader = 40;  // Windows 3.x; the later headers begin with it
+enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3 };
+
+struct Header {
+    std::int64_t width;
+    std::int64_t height;  // negative: the rows run top-down
+    std::uint32_t planes;
+    std::uint32_t bitsPerPixel;
+    std::uint32_t compression;
+    std::uint64_t colourTableEnd;  // where the masks and the palette end, from the file's start
+};
+
+// The information header, or a width of 0 when it is none that Windows or Qt would read.
+Header readHeader(std::string_view bytes) {
+    const std::uint32_t size = little(bytes, kFileHeader, 4);
+    const std::uint64_t end = kFileHeader + std::uint64_t{size};
+    if (size == kCoreHeader) {
+        if (bytes.size() < end) return {};
+        const std::uint32_t bits = little(bytes, 24, 2);
+        const std::uint64_t colours = bits <= 8 ? std::uint64_t{1} << bits : 0;
+        return {little(bytes, 18, 2), little(bytes, 20, 2), little(bytes, 22, 2), bits, kRgb,
+                end + 3 * colours};
+    }
+    if (size < kInfoHeader || bytes.size() < end) return {};
+    Header header{static_cast<std::int32_t>(little(bytes, 18, 4)),
+                  static_cast<std::int32_t>(little(bytes, 22, 4)),
+                  little(bytes, 26, 2),
+                  little(bytes, 28, 2),
+                  little(bytes, 30, 4),
+                  end};
+    // The three masks follow a 40-byte header; the later headers hold them.
+    if (size == kInfoHeader && header.compression == kBitfields) header.colourTableEnd += 12;
+    if (header.bitsPerPixel <= 8) {
+        const std::uint64_t full = std::uint64_t{1} << header.bitsPerPixel;
+        const std::uint32_t used = little(bytes, 46, 4);
+        header.colourTableEnd += 4 * (used == 0 ? full : std::min<std::uint64_t>(used, full));
+    }
+    return header;
+}
+
+bool fitsCompression(const Header& header) {
+    switch (header.compression) {
+    case kRgb: return true;
+    case kRle8: return header.bitsPerPixel == 8 && header.height > 0;
+    case kRle4: return header.bitsPerPixel == 4 && header.height > 0;
+    case kBitfields: return header.bitsPerPixel == 16 || header.bitsPerPixel == 32;
+    default: return false;  // JPEG or PNG inside: neither loader shows them
+    }
+}
+
+// A run-length coded picture has no fixed size: it is whole when its codes reach the
+// end-of-picture mark, or the end of its last row, inside the file.
+bool runLengthCodesComplete(std::string_view bytes, std::uint64_t at, const Header& header) {
+    std::int64_t row = 0;
+    while (at + 2 <= bytes.size()) {
+        const auto count = static_cast<unsigned char>(bytes[at]);
+        const auto code = static_cast<unsigned char>(bytes[at + 1]);
+        at += 2;
+        if (count != 0) continue;  // a run of one colour
+        switch (code) {
+        case 0: ++row; break;  // end of the row
+        case 1: return true;   // end of the picture
+        case 2:                // a jump right and down
+            if (at + 2 > bytes.size()) return false;
+            row += static_cast<unsigned char>(bytes[at + 1]);
+            at += 2;
+            break;
+        default: {  // that many pixels stored as they are, padded to whole 16-bit words
+            const std::uint64_t stored = header.compression == kRle8 ? code : (code + 1u) / 2;
+            at += (stored + 1) & ~std::uint64_t{1};
+            break;
+        }
+        }
+        if (row >= header.height) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
 bool isCompleteBitmap(std::string_view bytes) {
-    if (bytes.size() < kFileHeader + 40 || bytes.substr(0, 2) != "BM") return false;
-    const std::uint32_t fileSize = little(bytes, 2, 4);
-    const std::uint32_t pixelsAt = little(bytes, 10, 4);
-    const std::uint32_t infoSize = little(bytes, 14, 4);
-    if (infoSize < 40 || fileSize > bytes.size() || pixelsAt >= bytes.size()) return false;
-    const auto width = static_cast<std::int32_t>(little(bytes, 18, 4));
-    const auto height = static_cast<std::int32_t>(little(bytes, 22, 4));
-    const std::uint32_t bitsPerPixel = little(bytes, 28, 2);
-    const std::uint32_t compression = little(bytes, 30, 4);
-    if (width <= 0 || height == 0) return false;
-    switch (bitsPerPixel) {
+    if (bytes.size() < kFileHeader + 4 || bytes.substr(0, 2) != "BM") return false;
+    const Header header = readHeader(bytes);
+    if (header.width <= 0 || header.height == 0 || header.planes != 1) return false;
+    switch (header.bitsPerPixel) {
     case 1:
     case 4:
     case 8:
@@ -39,12 +109,19 @@ bool isCompleteBitmap(std::string_view bytes) {
     case 32: break;
     default: return false;
     }
-    // Run-length coded rows have no fixed size; the file-size check above is all there is.
-    if (compression != kRgb && compression != kBitfields) return true;
+    if (!fitsCompression(header) || header.colourTableEnd > bytes.size()) return false;
+    // The pixels lie where the file header says; a writer that leaves that 0 puts them
+    // straight after the colour table. The file header's own size field is not read: writers
+    // leave it 0 or wrong, and neither loader looks at it.
+    const std::uint32_t offset = little(bytes, 10, 4);
+    const std::uint64_t pixelsAt = offset != 0 ? offset : header.colourTableEnd;
+    if (pixelsAt > bytes.size()) return false;
+    if (header.compression == kRle8 || header.compression == kRle4)
+        return runLengthCodesComplete(bytes, pixelsAt, header);
     const std::uint64_t rowBytes =
-        (std::uint64_t{static_cast<std::uint32_t>(width)} * bitsPerPixel + 31) / 32 * 4;
-    const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(std::int64_t{height}));
-    return pixelsAt + rowBytes * rows <= bytes.size();
+        (static_cast<std::uint64_t>(header.width) * header.bitsPerPixel + 31) / 32 * 4;
+    const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(header.height));
+    return rows <= (bytes.size() - pixelsAt) / rowBytes;
 }
 
 }  // namespace helmsway

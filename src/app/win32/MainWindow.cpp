@@ -9,8 +9,10 @@
 
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
+#include "app/win32/PictureElement.h"
 #include "app/win32/ResourceIds.h"
 #include "app/win32/Win32Desktop.h"
+#include "relay/win32/Win32Relay.h"
 #include "support/win32/ScreenMetrics.h"
 #include "support/win32/WideText.h"
 
@@ -20,6 +22,7 @@ namespace {
 // A fixed single border with minimise and close: no sizing border, no maximise box.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
+constexpr UINT kBringGameForward = WM_APP + 1;
 
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* windowClass,
                  const std::wstring& caption, DWORD style, const TwipsRect& place, int id) {
@@ -54,6 +57,7 @@ bool Win32Desktop::create(frmHelmsway& form) {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_MENUTEXT);
     windowClass.lpszClassName = kMainWindowClass;
     if (RegisterClassExW(&windowClass) == 0) return false;
+    if (!registerPictureElementClass(instance_, colorRef(kMainBackground))) return false;
 
     menuBar_ = createMenuBar();
     RECT outer = toPixels(kMainClientArea);
@@ -79,13 +83,10 @@ void Win32Desktop::createControls() {
         const TwipsRect place = absolutePlace(*control);
         switch (control->kind) {
         case ControlKind::PictureElement: {
-            // Owner-drawn, so the bitmap is shown unscaled and cut off at the element's edge;
-            // SS_NOTIFY makes the static report its clicks.
-            const HWND element =
-                createChild(window_, instance_, L"STATIC", {}, SS_OWNERDRAW | SS_NOTIFY, place, id);
-            const auto bitmap = static_cast<HBITMAP>(
-                LoadImageW(instance_, widen(control->bitmap).c_str(), IMAGE_BITMAP, 0, 0, 0));
-            pictures_.push_back({control->id(), element, bitmap});
+            const HWND element = createPictureElement(window_, instance_, toPixels(place), id);
+            setPicture(element,
+                       static_cast<HBITMAP>(LoadImageW(instance_, widen(control->bitmap).c_str(),
+                                                       IMAGE_BITMAP, 0, 0, 0)));
             break;
         }
         case ControlKind::PushButton: {
@@ -147,10 +148,15 @@ void Win32Desktop::showCentred(int showCommand) {
     UpdateWindow(window_);
 }
 
-Win32Desktop::Picture* Win32Desktop::pictureOf(int commandId) {
-    for (Picture& picture : pictures_)
-        if (controlCommandId(picture.id) == commandId) return &picture;
-    return nullptr;
+// Windows gives the activation back to the main window when a modal window of ours closes
+// (the ship-name prompt, About). On a Wine desktop that a window manager runs, it does so only
+// once the manager has seen the window go, which can be after the command that followed has
+// already brought the game forward: the keys would then land here. So while a command waits
+// for its tick, an activation of the main window that was not a click on it sends the game to
+// the front again, once that activation has run to its end.
+void Win32Desktop::keepGameInFront(WPARAM activation) {
+    if (LOWORD(activation) == WA_ACTIVE && commandPending_)
+        PostMessageW(window_, kBringGameForward, 0, 0);
 }
 
 void Win32Desktop::command(int id, HWND control) {
@@ -166,20 +172,16 @@ void Win32Desktop::command(int id, HWND control) {
 LRESULT Win32Desktop::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND:
-        // BN_CLICKED from a push button, STN_CLICKED from a picture element (both 0), or a
-        // menu choice (no control).
+        // BN_CLICKED from a push button or a picture element, or a menu choice (no control).
         if (HIWORD(w) == BN_CLICKED) command(LOWORD(w), reinterpret_cast<HWND>(l));
+        return 0;
+    case WM_ACTIVATE: keepGameInFront(w); break;
+    case kBringGameForward:
+        if (commandPending_ && GetForegroundWindow() == window) win32::activateGameWindow();
         return 0;
     case WM_TIMER:
         if (w == kTimer1Id) form_->Timer1_Timer();
         return 0;
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-        const Picture* picture = pictureOf(static_cast<int>(item->CtlID));
-        drawBitmapClipped(item->hDC, item->rcItem, picture ? picture->bitmap : nullptr,
-                          colorRef(kMainBackground));
-        return TRUE;
-    }
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(l) == frame_) {
             const auto dc = reinterpret_cast<HDC>(w);

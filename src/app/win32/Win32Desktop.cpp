@@ -7,6 +7,7 @@
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/NamePrompt.h"
+#include "app/win32/PictureElement.h"
 #include "app/win32/ResourceIds.h"
 #include "helm/BitmapCheck.h"
 #include "relay/win32/Win32Relay.h"
@@ -56,8 +57,6 @@ Win32Desktop::Win32Desktop(HINSTANCE instance)
     : instance_(instance), programDirectory_(directoryOfThisProgram()) {}
 
 Win32Desktop::~Win32Desktop() {
-    for (const Picture& picture : pictures_)
-        if (picture.bitmap != nullptr) DeleteObject(picture.bitmap);
     if (background_ != nullptr) DeleteObject(background_);
     if (icon_ != nullptr) DestroyIcon(icon_);
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
@@ -71,14 +70,12 @@ bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
     const auto bitmap = static_cast<HBITMAP>(
         LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (bitmap == nullptr) return false;
-    Picture* picture = pictureOf(controlCommandId(element));
+    const HWND picture = GetDlgItem(window_, controlCommandId(element));
     if (picture == nullptr) {
         DeleteObject(bitmap);
         return false;
     }
-    if (picture->bitmap != nullptr) DeleteObject(picture->bitmap);
-    picture->bitmap = bitmap;
-    InvalidateRect(picture->window, nullptr, FALSE);
+    setPicture(picture, bitmap);
     return true;
 }
 
@@ -120,6 +117,7 @@ void Win32Desktop::setTimerEnabled(bool enabled) {
         SetTimer(window_, kTimer1Id, kTimer1IntervalMs, nullptr);
     else
         KillTimer(window_, kTimer1Id);
+    commandPending_ = enabled;
 }
 
 bool Win32Desktop::activateGameWindow() { return win32::activateGameWindow(); }

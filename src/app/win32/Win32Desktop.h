@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "app/Desktop.h"
 #include "app/frmHelmsway.h"
@@ -39,19 +38,13 @@ public:
     void sendKeys(const KeySequence& keys) override;
 
 private:
-    struct Picture {
-        ControlId id;
-        HWND window;
-        HBITMAP bitmap;
-    };
-
     template <class Owner>
     friend LRESULT CALLBACK helmsway::win32::ownerWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     void createControls();
     HMENU createMenuBar();
     void command(int id, HWND control);
-    Picture* pictureOf(int commandId);
+    void keepGameInFront(WPARAM activation);
 
     HINSTANCE instance_;
     std::wstring programDirectory_;
@@ -61,7 +54,8 @@ private:
     HBRUSH background_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    std::vector<Picture> pictures_;
+    // Timer1 runs: a command waits for the game window to be in front.
+    bool commandPending_ = false;
     frmHelmsway* form_ = nullptr;
 };
 

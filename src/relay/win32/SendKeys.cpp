@@ -8,9 +8,11 @@ namespace helmsway::win32 {
 namespace {
 
 // The high byte of VkKeyScanExW's result: the shift state the layout needs for a character.
-constexpr unsigned kShiftBit = 1, kCtrlBit = 2, kAltBit = 4;
-// Higher bits (Hankaku, layout-specific states) cannot be pressed with plain modifiers.
-constexpr unsigned kUnpressableBits = ~(kShiftBit | kCtrlBit | kAltBit) & 0xFFu;
+// Only Shift is pressed for it. A character behind Ctrl+Alt (AltGr) goes as Unicode instead:
+// Wine takes AltGr from the real keyboard's state, not from a Ctrl and Alt sent with the key,
+// and the chord could be a shortcut in the game as well. Higher bits (Hankaku and other
+// layout-specific states) cannot be pressed with plain modifiers at all.
+constexpr unsigned kShiftBit = 1;
 
 // Pressed between a released Alt or Win and its restore, so the system does not take the
 // pair for a lone tap of that key, which opens the menu bar or the Start menu. 0xE8 is
@@ -53,13 +55,14 @@ public:
             const SHORT scan = VkKeyScanExW(wide, layout_);
             const unsigned vk = static_cast<unsigned>(scan) & 0xFFu;
             unsigned shift = (static_cast<unsigned>(scan) >> 8) & 0xFFu;
-            if (scan != -1 && vk != 0xFF && (shift & kUnpressableBits) == 0) {
+            if (scan != -1 && vk != 0xFF && (shift & ~kShiftBit) == 0) {
                 // Caps Lock inverts Shift for the letters of the layout; without this an "S"
                 // would arrive as "s" for a user with Caps Lock on.
-                if (capsLock && (shift & (kCtrlBit | kAltBit)) == 0 && IsCharAlphaW(wide) &&
-                    (IsCharUpperW(wide) || IsCharLowerW(wide)))
+                if (capsLock && IsCharAlphaW(wide) && (IsCharUpperW(wide) || IsCharLowerW(wide)))
                     shift ^= kShiftBit;
-                withShiftState(static_cast<WORD>(vk), shift);
+                if (shift & kShiftBit) key(VK_SHIFT, false);
+                tap(static_cast<WORD>(vk));
+                if (shift & kShiftBit) key(VK_SHIFT, true);
                 return;
             }
             unit(wide);
@@ -77,17 +80,6 @@ public:
     }
 
 private:
-    // AltGr is Ctrl+Alt to the layout, so the two bits together type the AltGr characters.
-    void withShiftState(WORD virtualKey, unsigned shift) {
-        if (shift & kShiftBit) key(VK_SHIFT, false);
-        if (shift & kCtrlBit) key(VK_CONTROL, false);
-        if (shift & kAltBit) key(VK_MENU, false);
-        tap(virtualKey);
-        if (shift & kAltBit) key(VK_MENU, true);
-        if (shift & kCtrlBit) key(VK_CONTROL, true);
-        if (shift & kShiftBit) key(VK_SHIFT, true);
-    }
-
     HKL layout_;
     std::vector<INPUT> inputs_;
 };
