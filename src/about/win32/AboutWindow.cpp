@@ -1,9 +1,10 @@
 #include "about/win32/AboutWindow.h"
 
-#include <vector>
+#include <optional>
 
 #include "about/AboutLayout.h"
 #include "about/frmAbout.h"
+#include "support/win32/BuildWindow.h"
 #include "support/win32/OwnerWindowProc.h"
 #include "support/win32/ScreenMetrics.h"
 #include "support/win32/WideText.h"
@@ -16,18 +17,12 @@ constexpr wchar_t kClassName[] = L"HelmswayAbout";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-struct Child {
-    const ControlLayout* layout;
-    HWND window;
-};
-
 class AboutWindow final : public AboutDesktop {
 public:
     AboutWindow(HINSTANCE instance, int icon, HWND mainWindow)
         : instance_(instance), iconId_(icon), mainWindow_(mainWindow) {}
 
     ~AboutWindow() override {
-        for (HFONT font : fonts_) DeleteObject(font);
         if (icon_ != nullptr) DestroyIcon(icon_);
         if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
     }
@@ -50,9 +45,10 @@ private:
     friend LRESULT CALLBACK helmsway::win32::ownerWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     void createWindow();
-    void createControls();
-    const Child* childOf(HWND window) const;
-    void paintLines();
+    void onCommand(int id);
+    LRESULT onColourStatic(HDC dc, HWND child);
+    void onDrawIcon(const DRAWITEMSTRUCT& item);
+    void onPaint();
 
     HINSTANCE instance_;
     int iconId_;
@@ -61,8 +57,7 @@ private:
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     HBRUSH background_ = nullptr;
-    std::vector<Child> children_;
-    std::vector<HFONT> fonts_;
+    WindowChildren children_;
     frmAbout form_{*this};
 };
 
@@ -83,13 +78,12 @@ void AboutWindow::run() {
     registerClass(instance_, ownerWindowProc<AboutWindow>);
     createWindow();
     if (window_ == nullptr) return;
-    createControls();
+    children_.build(window_, instance_, aboutWindow());
     form_.Form_Load();
 
     EnableWindow(mainWindow_, FALSE);
     ShowWindow(window_, SW_SHOW);
-    for (const Child& child : children_)
-        if (child.layout->id() == aboutWindow().keyboard.firstFocus) SetFocus(child.window);
+    children_.giveFirstFocus();
 
     // The modal loop. IsDialogMessage gives Tab, Enter (the default button) and Esc (IDCANCEL)
     // their dialog meaning in this plain window.
@@ -132,94 +126,44 @@ void AboutWindow::createWindow() {
     background_ = reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND));
 }
 
-void AboutWindow::createControls() {
-    // The table lists the controls in tab order; creating them in that order gives Windows
-    // the same order for Tab.
-    const KeyboardRoles& keyboard = aboutWindow().keyboard;
-    for (const ControlLayout& control : aboutWindowControls()) {
-        const RECT place = toPixels(control.place);
-        const std::wstring caption = widen(control.caption);
-        const wchar_t* windowClass = L"STATIC";
-        DWORD style = WS_CHILD | WS_VISIBLE;
-        int id = 0;
-        switch (control.kind) {
-        case ControlKind::PushButton:
-            windowClass = L"BUTTON";
-            // IsDialogMessage sends Enter as IDOK and Esc as IDCANCEL; handle() passes each
-            // on as a click on the button the table names for it.
-            style |= WS_TABSTOP;
-            if (control.id() == keyboard.defaultButton) {
-                style |= BS_DEFPUSHBUTTON;
-                id = IDOK;
-            } else if (control.id() == keyboard.cancelButton) {
-                id = IDCANCEL;
-            }
-            break;
-        case ControlKind::PictureElement: style |= SS_OWNERDRAW; break;
-        case ControlKind::Label: style |= SS_LEFT | SS_NOPREFIX; break;
-        case ControlKind::Line: continue;  // painted by the window itself, see paintLines
-        case ControlKind::Frame: continue;
-        }
-        const HWND child =
-            CreateWindowExW(0, windowClass, caption.c_str(), style, place.left, place.top,
-                            place.right - place.left, place.bottom - place.top, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-        HFONT font = createFont(control.font);
-        if (!isStandardFont(font)) fonts_.push_back(font);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        children_.push_back({&control, child});
-    }
+// Enter and Esc arrive as IDOK and IDCANCEL, a click on the button as its own id.
+void AboutWindow::onCommand(int id) {
+    if (const std::optional<ControlId> control = children_.commandControl(id))
+        form_.click(*control);
 }
 
-const Child* AboutWindow::childOf(HWND window) const {
-    for (const Child& child : children_)
-        if (child.window == window) return &child;
-    return nullptr;
+LRESULT AboutWindow::onColourStatic(HDC dc, HWND child) {
+    if (!children_.setColours(dc, child)) return 0;
+    return reinterpret_cast<LRESULT>(background_);
 }
 
-// A line is a filled rectangle of its thickness. Its right end lies past the client area, and
-// the window's own clipping cuts it off at the edge, as the layout intends.
-void AboutWindow::paintLines() {
+// picIcon: the small image of the program icon, centred in its 20-pixel element.
+void AboutWindow::onDrawIcon(const DRAWITEMSTRUCT& item) {
+    FillRect(item.hDC, &item.rcItem, background_);
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    const int left = item.rcItem.left + (item.rcItem.right - item.rcItem.left - size) / 2;
+    const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - size) / 2;
+    DrawIconEx(item.hDC, left, top, smallIcon_, size, size, 0, nullptr, DI_NORMAL);
+}
+
+void AboutWindow::onPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
-    for (const ControlLayout& control : aboutWindowControls()) {
-        if (control.kind != ControlKind::Line) continue;
-        const RECT line = toPixels(control.place);
-        const HBRUSH brush = CreateSolidBrush(colorRef(control.foreground));
-        FillRect(dc, &line, brush);
-        DeleteObject(brush);
-    }
+    children_.paintLines(dc);
     EndPaint(window_, &paint);
 }
 
 LRESULT AboutWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
-    case WM_COMMAND: {
-        const KeyboardRoles& keyboard = aboutWindow().keyboard;
-        if (LOWORD(w) == IDOK && keyboard.defaultButton) form_.click(*keyboard.defaultButton);
-        if (LOWORD(w) == IDCANCEL && keyboard.cancelButton) form_.click(*keyboard.cancelButton);
-        return 0;
-    }
+    case WM_COMMAND: onCommand(LOWORD(w)); return 0;
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
-        if (const Child* child = childOf(reinterpret_cast<HWND>(l))) {
-            const auto dc = reinterpret_cast<HDC>(w);
-            SetTextColor(dc, colorRef(child->layout->foreground));
-            SetBkColor(dc, colorRef(child->layout->background));
-            return reinterpret_cast<LRESULT>(background_);
-        }
+        if (const LRESULT brush =
+                onColourStatic(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l)))
+            return brush;
         break;
-    case WM_DRAWITEM: {
-        // picIcon: the small image of the program icon, centred in its 20-pixel element.
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-        FillRect(item->hDC, &item->rcItem, background_);
-        const int size = GetSystemMetrics(SM_CXSMICON);
-        const int left = item->rcItem.left + (item->rcItem.right - item->rcItem.left - size) / 2;
-        const int top = item->rcItem.top + (item->rcItem.bottom - item->rcItem.top - size) / 2;
-        DrawIconEx(item->hDC, left, top, smallIcon_, size, size, 0, nullptr, DI_NORMAL);
-        return TRUE;
-    }
-    case WM_PAINT: paintLines(); return 0;
+    case WM_DRAWITEM: onDrawIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
+    case WM_PAINT: onPaint(); return 0;
     case WM_CLOSE:
         // The close box unloads the window without going through cmdOK_Click.
         unload();

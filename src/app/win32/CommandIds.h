@@ -4,13 +4,9 @@
 #include <windows.h>
 
 #include "app/Controls.h"
+#include "support/win32/ControlIds.h"
 
 namespace helmsway::win32 {
-
-// 1000 + 100 per control name + the array index (single controls have index -1).
-constexpr int controlCommandId(ControlId id) {
-    return 1000 + 100 * static_cast<int>(id.name) + id.index + 1;
-}
 
 constexpr int menuCommandId(Menu item) { return 100 + static_cast<int>(item); }
 

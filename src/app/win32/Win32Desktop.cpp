@@ -7,10 +7,10 @@
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/NamePrompt.h"
-#include "app/win32/PictureElement.h"
 #include "app/win32/ResourceIds.h"
 #include "helm/BitmapCheck.h"
 #include "relay/win32/Win32Relay.h"
+#include "support/win32/PictureElement.h"
 #include "support/win32/ScreenMetrics.h"
 #include "support/win32/WideText.h"
 

@@ -1,4 +1,4 @@
-#include "app/win32/PictureElement.h"
+#include "support/win32/PictureElement.h"
 
 #include "support/win32/ScreenMetrics.h"
 
