@@ -1,17 +1,12 @@
-// The main window frmHelmsway: built by walking the core's layout tables, its events passed
-// on to the core's handlers by control name and index.
-// clang-format off
-#include <windows.h>  // first: the other Win32 headers build on its types
-#include <uxtheme.h>
-// clang-format on
+#include "app/win32/MainWindow.h"
 
-#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
-#include "app/win32/Win32Desktop.h"
-#include "relay/win32/Win32Relay.h"
 #include "support/win32/PictureElement.h"
 #include "support/win32/ScreenMetrics.h"
 #include "support/win32/WideText.h"
@@ -22,32 +17,32 @@ namespace {
 // A fixed single border with minimise and close: no sizing border, no maximise box.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-constexpr UINT kBringGameForward = WM_APP + 1;
+constexpr UINT kActivationDone = WM_APP + 1;
 
-HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* windowClass,
-                 const std::wstring& caption, DWORD style, const TwipsRect& place, int id) {
-    const RECT pixels = toPixels(place);
-    return CreateWindowExW(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style,
-                           pixels.left, pixels.top, pixels.right - pixels.left,
-                           pixels.bottom - pixels.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+HICON loadIcon(HINSTANCE instance, int width, int height) {
+    return static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_HELMSWAY), IMAGE_ICON, width, height, 0));
 }
 
 }  // namespace
 
-bool Win32Desktop::create(frmHelmsway& form) {
-    form_ = &form;
-    icon_ =
-        static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_HELMSWAY), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_HELMSWAY),
-                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
-    background_ = CreateSolidBrush(colorRef(kMainBackground));
+MainWindow::MainWindow(HINSTANCE instance, Events events)
+    : instance_(instance), events_(std::move(events)) {}
+
+MainWindow::~MainWindow() {
+    if (background_ != nullptr) DeleteObject(background_);
+    if (icon_ != nullptr) DestroyIcon(icon_);
+    if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+}
+
+bool MainWindow::create() {
+    icon_ = loadIcon(instance_, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    smallIcon_ = loadIcon(instance_, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+    background_ = CreateSolidBrush(colorRef(mainWindow().background));
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = ownerWindowProc<Win32Desktop>;
+    windowClass.lpfnWndProc = ownerWindowProc<MainWindow>;
     windowClass.hInstance = instance_;
     windowClass.hIcon = icon_;
     windowClass.hIconSm = smallIcon_;
@@ -57,65 +52,20 @@ bool Win32Desktop::create(frmHelmsway& form) {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_MENUTEXT);
     windowClass.lpszClassName = kMainWindowClass;
     if (RegisterClassExW(&windowClass) == 0) return false;
-    if (!registerPictureElementClass(instance_, colorRef(kMainBackground))) return false;
+    if (!registerPictureElementClass(instance_, colorRef(mainWindow().background))) return false;
 
     menuBar_ = createMenuBar();
-    RECT outer = toPixels(kMainClientArea);
+    RECT outer = toPixels(mainWindow().clientArea);
     AdjustWindowRectEx(&outer, kStyle, TRUE, kExStyle);
-    window_ = CreateWindowExW(kExStyle, kMainWindowClass, widen(kMainWindowCaption).c_str(), kStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+    window_ = CreateWindowExW(kExStyle, kMainWindowClass, widen(mainWindow().caption).c_str(),
+                              kStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                               outer.bottom - outer.top, nullptr, menuBar_, instance_, this);
     if (window_ == nullptr) return false;
-    createControls();
+    children_.build(window_, instance_, mainWindow());
     return true;
 }
 
-void Win32Desktop::createControls() {
-    // Created in the table's tab order, which Windows then uses for Tab as well.
-    std::vector<const ControlLayout*> controls;
-    for (const ControlLayout& control : mainWindowControls()) controls.push_back(&control);
-    std::ranges::stable_sort(controls, {}, &ControlLayout::tabIndex);
-
-    for (const ControlLayout* control : controls) {
-        const int id = controlCommandId(control->id());
-        // The frame's buttons are the main window's own children, placed at their absolute
-        // place: a group box would swallow their clicks, and they lie wholly inside it anyway.
-        const TwipsRect place = absolutePlace(*control);
-        switch (control->kind) {
-        case ControlKind::PictureElement: {
-            const HWND element = createPictureElement(window_, instance_, toPixels(place), id);
-            setPicture(element,
-                       static_cast<HBITMAP>(LoadImageW(instance_, widen(control->bitmap).c_str(),
-                                                       IMAGE_BITMAP, 0, 0, 0)));
-            break;
-        }
-        case ControlKind::PushButton: {
-            const HWND button = createChild(window_, instance_, L"BUTTON", widen(control->caption),
-                                            WS_TABSTOP | BS_PUSHBUTTON, place, id);
-            SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(standardFont()), FALSE);
-            break;
-        }
-        case ControlKind::Frame: {
-            frame_ = createChild(window_, instance_, L"BUTTON", widen(control->caption),
-                                 BS_GROUPBOX, place, id);
-            SendMessageW(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(standardFont()), FALSE);
-            // A themed group box draws its caption in the theme's colour and ignores the
-            // colour set in WM_CTLCOLORSTATIC; unthemed, it uses ours. A blank (not empty)
-            // theme name is what turns theming off for the one control everywhere.
-            SetWindowTheme(frame_, L" ", L" ");
-            break;
-        }
-        case ControlKind::Label:
-        case ControlKind::Line: break;  // the main window has none
-        }
-    }
-    // The frame comes first in the tab order but must lie beneath its buttons, or it would
-    // paint over them.
-    if (frame_ != nullptr)
-        SetWindowPos(frame_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-HMENU Win32Desktop::createMenuBar() {
+HMENU MainWindow::createMenuBar() {
     const HMENU bar = CreateMenu();
     HMENU popup = nullptr;
     for (const MenuLayout& item : mainWindowMenus()) {
@@ -134,7 +84,7 @@ HMENU Win32Desktop::createMenuBar() {
     return bar;
 }
 
-void Win32Desktop::showCentred(int showCommand) {
+void MainWindow::showCentred(int showCommand) {
     RECT outer{};
     GetWindowRect(window_, &outer);
     RECT work{};
@@ -148,47 +98,104 @@ void Win32Desktop::showCentred(int showCommand) {
     UpdateWindow(window_);
 }
 
+bool MainWindow::setPicture(ControlId element, HBITMAP bitmap) {
+    const HWND picture = children_.find(element);
+    if (picture == nullptr) {
+        DeleteObject(bitmap);
+        return false;
+    }
+    win32::setPicture(picture, bitmap);
+    return true;
+}
+
+bool MainWindow::isChecked(Menu item) const {
+    return (GetMenuState(menuBar_, static_cast<UINT>(menuCommandId(item)), MF_BYCOMMAND) &
+            MF_CHECKED) != 0;
+}
+
+void MainWindow::setChecked(Menu item, bool checked) {
+    CheckMenuItem(menuBar_, static_cast<UINT>(menuCommandId(item)),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::setClientHeight(int twips) {
+    // AdjustWindowRectEx adds whatever the frame and menu bar take with this theme and DPI.
+    RECT outer{0, 0, toPixels(mainWindow().clientArea.width), toPixels(twips)};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::setTopmost(bool topmost) {
+    SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void MainWindow::setTimer1(bool running) {
+    // SetTimer on a running id replaces it, so a second command restarts the 300 ms.
+    if (running)
+        SetTimer(window_, kTimer1Id, kTimer1IntervalMs, nullptr);
+    else
+        KillTimer(window_, kTimer1Id);
+    timer1Running_ = running;
+}
+
+void MainWindow::close() { DestroyWindow(window_); }
+
+// BN_CLICKED from a push button or a picture element, or a menu choice (no control).
+void MainWindow::onCommand(int id, HWND control) {
+    if (control == nullptr) {
+        for (const MenuLayout& item : mainWindowMenus())
+            if (menuCommandId(item.name) == id) return events_.menu(item.name);
+        return;
+    }
+    if (const std::optional<ControlId> clicked = children_.commandControl(id))
+        events_.click(*clicked);
+}
+
 // Windows gives the activation back to the main window when a modal window of ours closes
 // (the ship-name prompt, About). On a Wine desktop that a window manager runs, it does so only
 // once the manager has seen the window go, which can be after the command that followed has
 // already brought the game forward: the keys would then land here. So while a command waits
 // for its tick, an activation of the main window that was not a click on it sends the game to
 // the front again, once that activation has run to its end.
-void Win32Desktop::keepGameInFront(WPARAM activation) {
-    if (LOWORD(activation) == WA_ACTIVE && commandPending_)
-        PostMessageW(window_, kBringGameForward, 0, 0);
+void MainWindow::onActivate(WPARAM activation) {
+    if (LOWORD(activation) == WA_ACTIVE && timer1Running_)
+        PostMessageW(window_, kActivationDone, 0, 0);
 }
 
-void Win32Desktop::command(int id, HWND control) {
-    if (control == nullptr) {
-        for (const MenuLayout& item : mainWindowMenus())
-            if (menuCommandId(item.name) == id) return form_->menuClick(item.name);
-        return;
-    }
-    for (const ControlLayout& layout : mainWindowControls())
-        if (controlCommandId(layout.id()) == id) return form_->click(layout.id());
+void MainWindow::onActivationDone() {
+    if (timer1Running_ && GetForegroundWindow() == window_) events_.bringGameForward();
 }
 
-LRESULT Win32Desktop::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
+void MainWindow::onTimer(WPARAM id) {
+    if (id == kTimer1Id) events_.timer1();
+}
+
+// The frame's caption in the table's colours; the window's black around it.
+LRESULT MainWindow::onColourStatic(HDC dc, HWND child) {
+    if (!children_.setColours(dc, child)) return 0;
+    return reinterpret_cast<LRESULT>(background_);
+}
+
+void MainWindow::onDestroy() {
+    KillTimer(window_, kTimer1Id);
+    PostQuitMessage(0);
+}
+
+LRESULT MainWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND:
-        // BN_CLICKED from a push button or a picture element, or a menu choice (no control).
-        if (HIWORD(w) == BN_CLICKED) command(LOWORD(w), reinterpret_cast<HWND>(l));
+        if (HIWORD(w) == BN_CLICKED) onCommand(LOWORD(w), reinterpret_cast<HWND>(l));
         return 0;
-    case WM_ACTIVATE: keepGameInFront(w); break;
-    case kBringGameForward:
-        if (commandPending_ && GetForegroundWindow() == window) win32::activateGameWindow();
-        return 0;
-    case WM_TIMER:
-        if (w == kTimer1Id) form_->Timer1_Timer();
-        return 0;
+    case WM_ACTIVATE: onActivate(w); break;
+    case kActivationDone: onActivationDone(); return 0;
+    case WM_TIMER: onTimer(w); return 0;
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(l) == frame_) {
-            const auto dc = reinterpret_cast<HDC>(w);
-            SetTextColor(dc, colorRef(kFrameCaptionColour));
-            SetBkColor(dc, colorRef(kMainBackground));
-            return reinterpret_cast<LRESULT>(background_);
-        }
+        if (const LRESULT brush =
+                onColourStatic(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l)))
+            return brush;
         break;
     case WM_CTLCOLORBTN:
         // The corners around the push buttons show the window's black, not the dialog grey.
@@ -197,10 +204,7 @@ LRESULT Win32Desktop::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         // Laid out once at the system DPI, the window keeps its size on another monitor;
         // Windows still scales its title bar and menu bar there.
         return 0;
-    case WM_DESTROY:
-        KillTimer(window, kTimer1Id);
-        PostQuitMessage(0);
-        return 0;
+    case WM_DESTROY: onDestroy(); return 0;
     case WM_NCDESTROY:
         window_ = nullptr;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);

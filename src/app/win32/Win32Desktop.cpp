@@ -4,14 +4,10 @@
 #include <string>
 
 #include "about/win32/AboutWindow.h"
-#include "app/MainWindowLayout.h"
-#include "app/win32/CommandIds.h"
 #include "app/win32/NamePrompt.h"
 #include "app/win32/ResourceIds.h"
 #include "helm/BitmapCheck.h"
 #include "relay/win32/Win32Relay.h"
-#include "support/win32/PictureElement.h"
-#include "support/win32/ScreenMetrics.h"
 #include "support/win32/WideText.h"
 
 namespace helmsway::win32 {
@@ -54,12 +50,18 @@ std::string readFile(const std::wstring& path) {
 }  // namespace
 
 Win32Desktop::Win32Desktop(HINSTANCE instance)
-    : instance_(instance), programDirectory_(directoryOfThisProgram()) {}
+    : instance_(instance),
+      programDirectory_(directoryOfThisProgram()),
+      window_(instance, {
+                            .click = [this](ControlId id) { form_->click(id); },
+                            .menu = [this](Menu item) { form_->menuClick(item); },
+                            .timer1 = [this] { form_->Timer1_Timer(); },
+                            .bringGameForward = [] { win32::activateGameWindow(); },
+                        }) {}
 
-Win32Desktop::~Win32Desktop() {
-    if (background_ != nullptr) DeleteObject(background_);
-    if (icon_ != nullptr) DestroyIcon(icon_);
-    if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
+bool Win32Desktop::create(frmHelmsway& form) {
+    form_ = &form;
+    return window_.create();
 }
 
 bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
@@ -70,55 +72,26 @@ bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
     const auto bitmap = static_cast<HBITMAP>(
         LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (bitmap == nullptr) return false;
-    const HWND picture = GetDlgItem(window_, controlCommandId(element));
-    if (picture == nullptr) {
-        DeleteObject(bitmap);
-        return false;
-    }
-    setPicture(picture, bitmap);
-    return true;
+    return window_.setPicture(element, bitmap);
 }
 
-bool Win32Desktop::isChecked(Menu item) const {
-    return (GetMenuState(menuBar_, static_cast<UINT>(menuCommandId(item)), MF_BYCOMMAND) &
-            MF_CHECKED) != 0;
-}
+bool Win32Desktop::isChecked(Menu item) const { return window_.isChecked(item); }
 
-void Win32Desktop::setChecked(Menu item, bool checked) {
-    CheckMenuItem(menuBar_, static_cast<UINT>(menuCommandId(item)),
-                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
+void Win32Desktop::setChecked(Menu item, bool checked) { window_.setChecked(item, checked); }
 
-void Win32Desktop::setClientHeight(int twips) {
-    // AdjustWindowRectEx adds whatever the frame and menu bar take with this theme and DPI.
-    RECT outer{0, 0, toPixels(kMainClientArea.width), toPixels(twips)};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), TRUE,
-                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void Win32Desktop::setClientHeight(int twips) { window_.setClientHeight(twips); }
 
-void Win32Desktop::setTopmost(bool topmost) {
-    SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
-}
+void Win32Desktop::setTopmost(bool topmost) { window_.setTopmost(topmost); }
 
 std::string Win32Desktop::inputBox(std::string_view prompt, std::string_view title) {
-    return narrow(showNamePrompt(instance_, window_, widen(prompt), widen(title)));
+    return narrow(showNamePrompt(instance_, window_.handle(), widen(prompt), widen(title)));
 }
 
-void Win32Desktop::showAbout() { showAboutWindow(instance_, IDI_HELMSWAY, window_); }
+void Win32Desktop::showAbout() { showAboutWindow(instance_, IDI_HELMSWAY, window_.handle()); }
 
-void Win32Desktop::closeMainWindow() { DestroyWindow(window_); }
+void Win32Desktop::closeMainWindow() { window_.close(); }
 
-void Win32Desktop::setTimerEnabled(bool enabled) {
-    // SetTimer on a running id replaces it, so a second command restarts the 300 ms.
-    if (enabled)
-        SetTimer(window_, kTimer1Id, kTimer1IntervalMs, nullptr);
-    else
-        KillTimer(window_, kTimer1Id);
-    commandPending_ = enabled;
-}
+void Win32Desktop::setTimerEnabled(bool enabled) { window_.setTimer1(enabled); }
 
 bool Win32Desktop::activateGameWindow() { return win32::activateGameWindow(); }
 

@@ -16,12 +16,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     helmsway::frmHelmsway form(desktop);
     if (!desktop.create(form)) return 1;
     form.Form_Load();
-    desktop.showCentred(showCommand);
+    desktop.window().showCentred(showCommand);
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Gives Tab and the arrow keys their dialog meaning among the push buttons.
-        if (desktop.window() != nullptr && IsDialogMessageW(desktop.window(), &message)) continue;
+        const HWND window = desktop.window().handle();
+        if (window != nullptr && IsDialogMessageW(window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
