@@ -41,7 +41,8 @@ def run(*args, **kw):
 def find_window(name, pid=None, timeout=10.0):
     """The first visible window whose name matches (of that process, if given)."""
     end = time.monotonic() + timeout
-    by_pid = ["--pid", str(pid)] if pid else []
+    # --all: xdotool otherwise takes a window that meets either condition.
+    by_pid = ["--all", "--pid", str(pid)] if pid else []
     while time.monotonic() < end:
         found = subprocess.run(["xdotool", "search", "--onlyvisible", *by_pid, "--name", name],
                                capture_output=True, text=True).stdout.split()
