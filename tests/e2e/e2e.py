@@ -21,6 +21,8 @@ import helmdesk  # noqa: E402
 
 # Timer1 is 300 ms; the lines must come after it, and not much later.
 EARLIEST_MS, LATEST_MS = 250, 5000
+# A quick double click: two clicks 60 ms apart.
+TWICE = (2, 60)
 FAILURES = []
 
 
@@ -62,6 +64,17 @@ def clicks(p):
         ("gem 0, pad 5 slow", [("BlueGem", 0)], ("cmdDirection", 5), "Slow Back"),
         ("gem 1, turn right", [("BlueGem", 1)], ("cmdTurnRght",), "Turn Right"),
         ("after the turn, normal, pad 2", [("cmdSpeed", 3)], ("cmdDirection", 2), "Forward"),
+        # Quick double clicks: both clicks count, so the toggles and the facing move twice and
+        # the second phrase is typed, once.
+        ("anchor twice quickly", [], ("cmdAnchor", -1, *TWICE), "Drop Anchor"),
+        ("pillar twice quickly", [], ("cmdPillar", -1, *TWICE), "Doracron"),
+        ("gem 1, turn right twice quickly", [("BlueGem", 1)], ("cmdTurnRght", -1, *TWICE),
+         "Turn Right"),
+        ("facing 3 after two right turns", [], ("cmdDirection", 1), "Back Left"),
+        ("turn left twice quickly", [], ("cmdTurnLeft", -1, *TWICE), "Turn Left"),
+        ("turn around twice quickly", [], ("cmdTurnArnd", -1, *TWICE), "Turn Around"),
+        ("facing 1 again", [], ("cmdDirection", 1), "Forward Right"),
+        ("pad twice quickly", [], ("cmdDirection", 3, *TWICE), "Back Right"),
     ]
     for case, before, control, phrase in cases:
         for step in before:

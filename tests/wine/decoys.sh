@@ -5,12 +5,15 @@
 # opened on top, to that one, the client the player used last.
 . "$(dirname "$0")/lib.sh"
 start_receiver game.log "Ultima Online - Sam (Atlantic)"
-start_helmsway
 start_receiver guide.log "Ultima Online - Boats guide - Firefox"
 start_receiver launcher.log "Ultima Online Launcher"
 start_receiver folder.log "Ultima Online" CabinetWClass
+start_helmsway
+find_client_area
+settle
+probe sync "Ultima Online" >/dev/null
 
-click_on_screen cmdStop
+click cmdStop
 wait_lines "$work/game.log" 2
 expect_typed "$work/game.log" Stop ""
 for decoy in guide launcher folder; do expect_typed "$work/$decoy.log"; done

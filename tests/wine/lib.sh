@@ -1,12 +1,15 @@
-# Shared by the Wine test scenarios: starting the programs, the probe, reading the log.
+# Shared by the Wine test scenarios: starting the programs, the probe, real clicks and keys,
+# reading the log. Every wait ends on what it waits for, with a ceiling of ten seconds or more.
 set -eu
 : "${HELMSWAY_WIN:?}" "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 work=$(mktemp -d "${TMPDIR:-/tmp}/helmsway-wine.XXXXXX")
 probe_exe=$HELMSWAY_WIN/tools/win32-probe/probe.exe
 receiver_exe=$HELMSWAY_WIN/tools/receiver-win32/receiver.exe
+clipboard=""
 
 cleanup() {
+  [ -n "$clipboard" ] && kill "$clipboard" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
@@ -17,10 +20,23 @@ fail() {
   exit 1
 }
 
+# Each Wine window is an X window of its own that openbox manages, as Linux players run the
+# game's client; after use_virtual_desktop every program runs inside one Wine virtual desktop
+# instead, where Wine decides activation itself, as Windows does.
+in_desktop=""
+use_virtual_desktop() { in_desktop="explorer /desktop=Helmsway,1024x700"; }
+run_wine() { wine $in_desktop "$@"; }
+
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
-# The probe's output without the console's carriage returns.
-probe() { wine "$probe_exe" "$@" | tr -d '\r'; }
+# The probe's output without the console's carriage returns; a probe that reports an error
+# ends the test.
+probe() {
+  output=$(run_wine "$probe_exe" "$@" | tr -d '\r')
+  printf '%s\n' "$output"
+  case "$output" in error:* | *"
+error:"*) fail "probe $*: $output" ;; esac
+}
 
 # expect <probe output> key=value...: each pair must be among the output's lines.
 expect() {
@@ -36,10 +52,21 @@ expect() {
 
 value_of() { printf '%s\n' "$1" | sed -n "s/^$2=//p" | head -n 1; }
 
+# until_probe <key=value> <probe arguments...>: asks again until the output holds the pair.
+until_probe() {
+  want=$1
+  shift
+  tries=0
+  until probe "$@" | grep -qxF "$want"; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 40 ] && fail "never $want"
+  done
+}
+
 # start_receiver <log name> [title [window class]]: the log is $work/<log name>.
 start_receiver() {
   log=$work/$1
-  wine "$receiver_exe" "$(windows_path "$log")" "${2:-Ultima Online}" ${3:+"$3"} >/dev/null 2>&1 &
+  run_wine "$receiver_exe" "$(windows_path "$log")" "${2:-Ultima Online}" ${3:+"$3"} >/dev/null 2>&1 &
   tries=0
   until [ -s "$log" ]; do
     tries=$((tries + 1))
@@ -49,7 +76,7 @@ start_receiver() {
 }
 
 start_helmsway() {
-  wine "${1:-$HELMSWAY_WIN}/Helmsway.exe" >/dev/null 2>&1 &
+  run_wine "${1:-$HELMSWAY_WIN}/Helmsway.exe" >/dev/null 2>&1 &
   probe wait-main >/dev/null
 }
 
@@ -76,12 +103,91 @@ expect_typed() {
   diff -u "$work/expected" "$work/actual" >&2 || { cat -A "$log" >&2; fail "typed text differs"; }
 }
 
-# A real mouse click through the X server at the centre of a control.
-click_on_screen() {
-  desktop=$(xdotool search --name 'Wine desktop' | head -n 1)
-  [ -n "$desktop" ] || fail "no Wine desktop window"
-  origin_x=$(xwininfo -id "$desktop" | sed -n 's/.*Absolute upper-left X: *//p')
-  origin_y=$(xwininfo -id "$desktop" | sed -n 's/.*Absolute upper-left Y: *//p')
-  set -- $(probe rect "$@")
-  xdotool mousemove $((origin_x + ($1 + $3) / 2)) $((origin_y + ($2 + $4) / 2)) click 1
+# Real input through the X server. find_client_area first: it reads where Windows' screen
+# lies on the X screen (inside the virtual desktop's X window, if there is one) and where the
+# main window's client area lies on it.
+find_client_area() {
+  screen_x=0 screen_y=0
+  if [ -n "$in_desktop" ]; then
+    desktop=$(xdotool search --name '^Helmsway - Wine desktop$' | head -n 1)
+    [ -n "$desktop" ] || fail "no Wine desktop window"
+    screen_x=$(xwininfo -id "$desktop" | sed -n 's/.*Absolute upper-left X: *//p')
+    screen_y=$(xwininfo -id "$desktop" | sed -n 's/.*Absolute upper-left Y: *//p')
+  fi
+  set -- $(probe origin)
+  client_x=$((screen_x + $1)) client_y=$((screen_y + $2))
+  main_x_window=$(xdotool search --name '^Helmsway$' | head -n 1)
+}
+
+# With openbox managing the windows: until openbox has given the main window the focus back
+# after a dialog of ours closed. Wine hears of that late; a click before it would be undone.
+settle() {
+  [ -n "$in_desktop" ] && return
+  tries=0
+  until [ "$(xdotool getactivewindow)" = "$main_x_window" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 200 ] && fail "openbox never gave the main window the focus"
+    sleep 0.05
+  done
+}
+
+# centre_of <control> [index]: the control's centre on the X screen, by its place in the
+# core's layout table.
+centre_of() {
+  set -- $("$HELMSWAY_PLACES" | awk -v n="$1" -v i="${2:--1}" '$1 == n && $2 == i {
+    print $3 + int($5 / 2), $4 + int($6 / 2) }')
+  [ $# -eq 2 ] || fail "no place for that control"
+  echo $((client_x + $1)) $((client_y + $2))
+}
+
+# click <control> [index] [count]: real clicks at the control's centre; a count of 2 is a
+# quick double click.
+click() {
+  xdotool mousemove $(centre_of "$1" "${2:--1}") click --repeat "${3:-1}" --delay 60 1
+}
+
+# press_and_leave <control> [index]: pressed on the control, let go 40 pixels to its right.
+press_and_leave() {
+  set -- $(centre_of "$1" "${2:--1}")
+  xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 40)) "$2" mouseup 1
+}
+
+# click_ok <window title>: a real click on that window's OK button.
+click_ok() {
+  set -- $(probe ok-rect "$1")
+  [ $# -eq 4 ] || fail "no OK button in $1"
+  xdotool mousemove $((screen_x + ($1 + $3) / 2)) $((screen_y + ($2 + $4) / 2)) click 1
+}
+
+# menu <downs> [Interface]: opens Options by a click on its title, or Interface (the next
+# title, entered with Right, its first item already chosen), then presses Down that many times
+# and Enter. The keys skip separators, so the count is the item's place in its menu. Each
+# click lands 20 pixels beside the one before: Windows takes a second click on the same spot
+# of a title bar or menu bar soon after the first for a double click, which opens no menu.
+menu_clicks=0
+menu() {
+  settle
+  menu_clicks=$((menu_clicks + 1))
+  xdotool mousemove $((client_x + 10 + menu_clicks % 2 * 20)) $((client_y - 6)) click 1
+  probe wait-popup >/dev/null
+  keys=""
+  [ "${2:-}" = Interface ] && keys=Right
+  i=0
+  while [ "$i" -lt "$1" ]; do
+    keys="$keys Down"
+    i=$((i + 1))
+  done
+  xdotool key $keys Return
+}
+
+# paste_ready <text>: the text on the X clipboard, for a ctrl+v into a Wine window.
+paste_ready() {
+  printf '%s' "$1" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
+  clipboard=$!
+  tries=0
+  until [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -gt 200 ] && fail "the clipboard never held the text"
+    sleep 0.05
+  done
 }

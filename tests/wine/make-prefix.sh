@@ -1,16 +1,19 @@
 #!/bin/sh
-# Makes the Wine prefix the tests share, once. The programs run on a Wine virtual desktop:
-# there Wine decides activation itself, as Windows does. On the bare X desktop every Wine
-# window is the window manager's, and its focus events arrive late enough to undo an
-# activation (a closing dialog's focus going back to its owner after Helmsway has already
-# activated the game), which is a property of the bridge, not of Helmsway.
+# Makes the Wine prefix the tests share, once. No virtual desktop is set in it: each Wine
+# window is then an X window that the desktop's window manager runs, as Linux players run the
+# game's client. A test that wants Wine's virtual desktop asks for it when it starts programs
+# (use_virtual_desktop in lib.sh).
 set -eu
 : "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ -f "$WINEPREFIX/.helmsway-ready" ]; then exit 0; fi
-rm -rf "$WINEPREFIX"
-wineboot -i
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x700 /f
-wineserver -w
-touch "$WINEPREFIX/.helmsway-ready"
+if [ ! -f "$WINEPREFIX/.helmsway-ready-without-desktop" ]; then
+  rm -rf "$WINEPREFIX"
+  wineboot -i
+  wineserver -w
+  touch "$WINEPREFIX/.helmsway-ready-without-desktop"
+fi
+# Wine's own fonts, MS Sans Serif and Tahoma among them. Debian's Wine does not look for them
+# where it installs them, and without them every face falls back to DejaVu Sans, whose wider
+# letters wrap and cut the About window's texts as Windows never does.
+fonts=/usr/share/wine/fonts
+if [ -d "$fonts" ]; then cp -u "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"; fi

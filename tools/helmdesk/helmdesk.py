@@ -42,8 +42,7 @@ def run(*args, **kw):
 def find_window(name, pid=None, timeout=10.0):
     """The first visible window whose name matches (of that process, if given)."""
     end = time.monotonic() + timeout
-    # --all: xdotool joins its conditions with "or" otherwise, and any window of the process
-    # would do.
+    # --all: xdotool otherwise takes a window that meets either condition.
     by_pid = ["--all", "--pid", str(pid)] if pid else []
     while time.monotonic() < end:
         found = subprocess.run(["xdotool", "search", "--onlyvisible", *by_pid, "--name", name],

@@ -3,8 +3,6 @@
 //   wait-main                     wait until the main window is shown
 //   click <control> [index]       click a control (picture elements and push buttons)
 //   menu <item>                   choose a menu item
-//   sleep <ms>
-//   name <text> | name-cancel     answer the ship-name prompt
 //   window                        print the main window's styles, sizes and check marks
 //   about                         wait for the About window and print what it is like
 //   about-close ok|enter|esc|close
@@ -14,7 +12,12 @@
 //   held                          print whether Ctrl and Shift are held down
 //   ticks                         print GetTickCount64, the clock of the receiver's log
 //   close                         the main window's close box
-//   rect <control> [index]        print the control's screen rectangle: left top right bottom
+//   origin                        print the screen place of the main window's client area: x y
+//   ok-rect <title>               wait for the window of that title and print its OK button's
+//                                 screen rectangle: left top right bottom
+//   wait-foreground <title>       wait until the window of that title is in the foreground
+//   wait-popup                    wait until a menu is open
+//   sync <title>                  wait until the window of that title has handled its input
 #include <windows.h>
 
 #include <array>
@@ -62,6 +65,28 @@ HWND waitFor(const wchar_t* windowClass, const wchar_t* title, int timeoutMs = 1
         Sleep(20);
     }
     return nullptr;
+}
+
+// Menus open in windows of their own class; a closed one may stay around hidden, so every
+// window of the class is looked at.
+bool waitForPopupMenu(int timeoutMs = 15000) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu != nullptr;
+             menu = FindWindowExW(nullptr, menu, L"#32768", nullptr))
+            if (IsWindowVisible(menu)) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+bool waitForForeground(const std::wstring& title, int timeoutMs = 15000) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        wchar_t text[128] = {};
+        GetWindowTextW(GetForegroundWindow(), text, 128);
+        if (title == text) return true;
+        Sleep(20);
+    }
+    return false;
 }
 
 HWND mainWindow() {
@@ -183,9 +208,13 @@ void describeAbout() {
     print("about.minimizebox", flag(style & WS_MINIMIZEBOX));
     print("about.maximizebox", flag(style & WS_MAXIMIZEBOX));
     print("about.owner", flag(GetWindow(about, GW_OWNER) != nullptr));
-    RECT client{};
+    RECT client{}, outer{};
     GetClientRect(about, &client);
+    GetWindowRect(about, &outer);
     print("about.client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    print("about.origin", std::to_string(outer.left) + "," + std::to_string(outer.top));
+    print("about.outer", std::to_string(outer.right - outer.left) + "x" +
+                             std::to_string(outer.bottom - outer.top));
     print("main.enabled", flag(IsWindowEnabled(mainWindow())));
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -218,21 +247,6 @@ void closeAbout(const std::wstring& how) {
     }
     for (int waited = 0; waited < 5000 && IsWindow(about); waited += 20) Sleep(20);
     print("about.closed", flag(!IsWindow(about)));
-}
-
-void answerNamePrompt(const std::wstring* text) {
-    const HWND prompt = waitFor(L"#32770", L"Ship Name");
-    if (prompt == nullptr) fail("no ship-name prompt");
-    wchar_t label[128] = {};
-    GetDlgItemTextW(prompt, IDC_PROMPT, label, 128);
-    print("prompt", narrow(label));
-    if (text == nullptr) {
-        PostMessageW(prompt, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    SendMessageW(GetDlgItem(prompt, IDC_NAME), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(text->c_str()));
-    PostMessageW(GetDlgItem(prompt, IDOK), BM_CLICK, 0, 0);
 }
 
 std::string versionString(const std::vector<BYTE>& data, const wchar_t* name) {
@@ -285,13 +299,6 @@ int wmain(int argc, wchar_t** argv) {
         } else if (command == L"menu") {
             deliver(mainWindow(), WM_COMMAND,
                     static_cast<WPARAM>(win32::menuCommandId(menuNamed(next()))), 0);
-        } else if (command == L"sleep") {
-            Sleep(static_cast<DWORD>(std::stoi(next())));
-        } else if (command == L"name") {
-            const std::wstring text = next();
-            answerNamePrompt(&text);
-        } else if (command == L"name-cancel") {
-            answerNamePrompt(nullptr);
         } else if (command == L"window") {
             describeMainWindow();
         } else if (command == L"about") {
@@ -318,12 +325,27 @@ int wmain(int argc, wchar_t** argv) {
             wchar_t title[128] = {};
             GetWindowTextW(GetForegroundWindow(), title, 128);
             print("foreground", narrow(title));
-        } else if (command == L"rect") {
-            const std::wstring name = next();
+        } else if (command == L"origin") {
+            POINT origin{0, 0};
+            ClientToScreen(mainWindow(), &origin);
+            std::printf("%ld %ld\n", origin.x, origin.y);
+            std::fflush(stdout);
+        } else if (command == L"ok-rect") {
+            const HWND window = waitFor(nullptr, next().c_str());
+            if (window == nullptr) fail("no such window");
             RECT place{};
-            GetWindowRect(controlWindow(controlNamed(name, optional())), &place);
+            GetWindowRect(GetDlgItem(window, IDOK), &place);
             std::printf("%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
             std::fflush(stdout);
+        } else if (command == L"wait-popup") {
+            if (!waitForPopupMenu()) fail("no menu opened");
+        } else if (command == L"sync") {
+            const HWND window = waitFor(nullptr, next().c_str());
+            if (window == nullptr) fail("no such window");
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);
+        } else if (command == L"wait-foreground") {
+            const std::wstring title = next();
+            if (!waitForForeground(title)) fail("not in the foreground: " + narrow(title));
         } else {
             fail("unknown command " + narrow(command));
         }
