@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
 #include <memory>
 #include <optional>
@@ -132,6 +133,11 @@ void runCase(const Case& c) {
         }
     }
     XSync(display, False);
+    // The window manager focuses a window it has just mapped on its own time; an activation
+    // asked for before that would be overridden by it, which no click on the helm ever meets.
+    if (windowManagerRuns(display))
+        eventually([&] { return activeWindow(display) == windows.back()->id(); },
+                   std::chrono::seconds(2));
     const Window own = c.own ? windows[*c.own]->id() : None;
     if (own != None) XSetInputFocus(display, own, RevertToParent, CurrentTime);
 
