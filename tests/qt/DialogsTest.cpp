@@ -1,6 +1,5 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -11,17 +10,6 @@
 
 namespace helmsway::qt::testing {
 namespace {
-
-// Types text as key events carrying the characters, which QTest::keyClicks cannot do for
-// letters beyond ASCII.
-void type(QWidget* target, const QString& text) {
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(target, &release);
-    }
-}
 
 enum class Answer { Ok, Cancel, Escape, Close };
 
@@ -48,7 +36,7 @@ TEST_F(Shell, TheShipNamePromptRelaysOnlyAnAcceptedNonEmptyNameAndKeepsItsBlanks
             EXPECT_EQ(dialog->labelText(), "Enter the name your ship");
             auto* line = dialog->findChild<QLineEdit*>();
             EXPECT_EQ(line->text(), "");
-            type(line, typed);
+            line->setText(typed);
             switch (answer) {
             case Answer::Ok: QTest::keyClick(line, Qt::Key_Return); break;
             case Answer::Cancel:
