@@ -4,7 +4,7 @@ set -eu
 : "${HELMSWAY_WIN:?}" "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 work=$(mktemp -d "${TMPDIR:-/tmp}/helmsway-wine.XXXXXX")
-clipboard=""
+probe_exe=$HELMSWAY_WIN/tools/win32-probe/probe.exe clipboard=""
 trap 'kill $clipboard 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() {
@@ -34,7 +34,7 @@ windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 # The probe's output without the console's carriage returns; a probe that reports an error
 # ends the test.
 probe() {
-  output=$(run_wine "$HELMSWAY_WIN/tools/win32-probe/probe.exe" "$@" | tr -d '\r')
+  output=$(run_wine "$probe_exe" "$@" | tr -d '\r')
   printf '%s\n' "$output"
   case "$output" in error:* | *"
 error:"*) fail "probe $*: $output" ;; esac
@@ -45,7 +45,8 @@ expect() {
   output=$1
   shift
   for pair; do
-    printf '%s\n' "$output" | grep -qxF "$pair" || { printf '%s\n' "$output" >&2; fail "expected $pair"; }
+    printf '%s\n' "$output" | grep -qxF "$pair" ||
+      { printf '%s\n' "$output" >&2; fail "expected $pair"; }
   done
 }
 
@@ -122,7 +123,9 @@ press_and_leave() {
 
 # click_ok <window title>: a real click on that window's OK button.
 click_ok() {
-  set -- $(probe ok-rect "$1")
+  title=$1
+  set -- $(probe ok-rect "$title")
+  [ $# -eq 4 ] || fail "no OK button in $title: $*"
   xdotool mousemove $((screen_x + ($1 + $3) / 2)) $((screen_y + ($2 + $4) / 2)) click 1
 }
 

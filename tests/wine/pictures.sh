@@ -30,8 +30,10 @@ for kind in "12 24 0 BMP2:" "12 8 0 BMP2: -type palette" "40 1 0 BMP3: -colors 2
   format=$4
   shift 4
   convert -size 25x25 gradient:navy-gold "$@" "$format$picture"
-  [ "${1:-}" != -flip ] || printf '\347\377\377\377' | dd of="$picture" bs=1 seek=22 conv=notrunc 2>/dev/null
-  [ "$(header "$picture")" = "${kind%% BMP*}" ] || fail "ImageMagick wrote $(header "$picture"), not $kind"
+  [ "${1:-}" != -flip ] ||
+    printf '\347\377\377\377' | dd of="$picture" bs=1 seek=22 conv=notrunc 2>/dev/null
+  written=$(header "$picture")
+  [ "$written" = "${kind%% BMP*}" ] || fail "ImageMagick wrote $written, not $kind"
   probe click BlueGem 1 -- click cmdTurnRght >/dev/null
   expect_typed "$work/game.log" "Turn Right"
 done
