@@ -4,20 +4,22 @@ set -eu
 : "${HELMSWAY_WIN:?}" "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 work=$(mktemp -d "${TMPDIR:-/tmp}/helmsway-wine.XXXXXX")
-probe_exe=$HELMSWAY_WIN/tools/win32-probe/probe.exe
-receiver_exe=$HELMSWAY_WIN/tools/receiver-win32/receiver.exe
-clipboard=""
-
-cleanup() {
-  [ -n "$clipboard" ] && kill "$clipboard" 2>/dev/null || true
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+probe_exe=$HELMSWAY_WIN/tools/win32-probe/probe.exe clipboard=""
+trap 'kill $clipboard 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# wait_until <ceiling in seconds> <shell condition>: true as soon as the condition holds,
+# false if it still does not at the ceiling.
+wait_until() {
+  deadline=$(($(date +%s) + $1))
+  until eval "$2"; do
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
 }
 
 # Each Wine window is an X window of its own that openbox manages, as Linux players run the
@@ -42,37 +44,21 @@ error:"*) fail "probe $*: $output" ;; esac
 expect() {
   output=$1
   shift
-  for pair in "$@"; do
-    printf '%s\n' "$output" | grep -qxF "$pair" || {
-      printf '%s\n' "$output" >&2
-      fail "expected $pair"
-    }
+  for pair; do
+    printf '%s\n' "$output" | grep -qxF "$pair" ||
+      { printf '%s\n' "$output" >&2; fail "expected $pair"; }
   done
 }
 
 value_of() { printf '%s\n' "$1" | sed -n "s/^$2=//p" | head -n 1; }
 
-# until_probe <key=value> <probe arguments...>: asks again until the output holds the pair.
-until_probe() {
-  want=$1
-  shift
-  tries=0
-  until probe "$@" | grep -qxF "$want"; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 40 ] && fail "never $want"
-  done
-}
-
-# start_receiver <log name> [title [window class]]: the log is $work/<log name>.
+# start_receiver <log name> [title [window class]]: a window like the game's, logging what is
+# typed into it to $work/<log name>.
 start_receiver() {
   log=$work/$1
-  run_wine "$receiver_exe" "$(windows_path "$log")" "${2:-Ultima Online}" ${3:+"$3"} >/dev/null 2>&1 &
-  tries=0
-  until [ -s "$log" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 400 ] && fail "the receiver did not start"
-    sleep 0.05
-  done
+  run_wine "$HELMSWAY_WIN/tools/receiver-win32/receiver.exe" "$(windows_path "$log")" \
+    "${2:-Ultima Online}" ${3:+"$3"} >/dev/null 2>&1 &
+  wait_until 20 '[ -s "$log" ]' || fail "the receiver did not start"
 }
 
 start_helmsway() {
@@ -83,24 +69,18 @@ start_helmsway() {
 # The texts typed so far, one per Enter (the log's first line is "ready").
 typed() { tail -n +2 "$1" | cut -f2-; }
 
-# wait_lines <log> <count>: until that many Enter lines are logged (10 s at most).
-wait_lines() {
-  tries=0
-  while [ "$(typed "$1" | wc -l)" -lt "$2" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && break
-    sleep 0.05
-  done
-}
+# wait_lines <log> <count>: until that many Enter lines are logged; false after 15 s.
+wait_lines() { wait_until 15 "[ \$(typed '$1' | wc -l) -ge $2 ]"; }
 
-# expect_typed <log> <line>...: exactly these lines were typed, in this order.
+# expect_typed <log> <phrase>...: the window has got these commands too, each a phrase and
+# its two Enters, after those expected before, and nothing else.
 expect_typed() {
   log=$1
   shift
-  printf '%s\n' "$@" >"$work/expected"
-  [ $# -eq 0 ] && : >"$work/expected"
-  typed "$log" >"$work/actual"
-  diff -u "$work/expected" "$work/actual" >&2 || { cat -A "$log" >&2; fail "typed text differs"; }
+  touch "$log.expected"
+  for phrase in "$@"; do printf '%s\n\n' "$phrase" >>"$log.expected"; done
+  wait_lines "$log" "$(wc -l <"$log.expected")" || true
+  typed "$log" | diff -u "$log.expected" - >&2 || { cat -A "$log" >&2; fail "typed text differs"; }
 }
 
 # Real input through the X server. find_client_area first: it reads where Windows' screen
@@ -122,40 +102,30 @@ find_client_area() {
 # With openbox managing the windows: until openbox has given the main window the focus back
 # after a dialog of ours closed. Wine hears of that late; a click before it would be undone.
 settle() {
-  [ -n "$in_desktop" ] && return
-  tries=0
-  until [ "$(xdotool getactivewindow)" = "$main_x_window" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "openbox never gave the main window the focus"
-    sleep 0.05
-  done
+  [ -n "$in_desktop" ] || wait_until 10 '[ "$(xdotool getactivewindow)" = "$main_x_window" ]' ||
+    fail "openbox never gave the main window the focus"
 }
 
-# centre_of <control> [index]: the control's centre on the X screen, by its place in the
-# core's layout table.
+# click <control> [index] [count]: real clicks at the control's centre, by its place in the
+# core's layout table; a count of 2 is a quick double click. press_and_leave: pressed on the
+# control, let go 40 pixels to its right.
 centre_of() {
   set -- $("$HELMSWAY_PLACES" | awk -v n="$1" -v i="${2:--1}" '$1 == n && $2 == i {
     print $3 + int($5 / 2), $4 + int($6 / 2) }')
   [ $# -eq 2 ] || fail "no place for that control"
   echo $((client_x + $1)) $((client_y + $2))
 }
-
-# click <control> [index] [count]: real clicks at the control's centre; a count of 2 is a
-# quick double click.
-click() {
-  xdotool mousemove $(centre_of "$1" "${2:--1}") click --repeat "${3:-1}" --delay 60 1
-}
-
-# press_and_leave <control> [index]: pressed on the control, let go 40 pixels to its right.
+click() { xdotool mousemove $(centre_of "$1" "${2:--1}") click --repeat "${3:-1}" --delay 60 1; }
 press_and_leave() {
-  set -- $(centre_of "$1" "${2:--1}")
+  set -- $(centre_of "$1")
   xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 40)) "$2" mouseup 1
 }
 
 # click_ok <window title>: a real click on that window's OK button.
 click_ok() {
-  set -- $(probe ok-rect "$1")
-  [ $# -eq 4 ] || fail "no OK button in $1"
+  title=$1
+  set -- $(probe ok-rect "$title")
+  [ $# -eq 4 ] || fail "no OK button in $title: $*"
   xdotool mousemove $((screen_x + ($1 + $3) / 2)) $((screen_y + ($2 + $4) / 2)) click 1
 }
 
@@ -172,22 +142,14 @@ menu() {
   probe wait-popup >/dev/null
   keys=""
   [ "${2:-}" = Interface ] && keys=Right
-  i=0
-  while [ "$i" -lt "$1" ]; do
-    keys="$keys Down"
-    i=$((i + 1))
-  done
+  for _ in $(seq "$1"); do keys="$keys Down"; done
   xdotool key $keys Return
 }
 
 # paste_ready <text>: the text on the X clipboard, for a ctrl+v into a Wine window.
 paste_ready() {
   printf '%s' "$1" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
-  clipboard=$!
-  tries=0
-  until [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -gt 200 ] && fail "the clipboard never held the text"
-    sleep 0.05
-  done
+  clipboard=$! text=$1
+  wait_until 10 '[ "$(xclip -o -selection clipboard 2>/dev/null)" = "$text" ]' ||
+    fail "the clipboard never held the text"
 }

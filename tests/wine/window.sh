@@ -1,6 +1,7 @@
 #!/bin/sh
-# The main window read back through Win32: its border and buttons, topmost placement, the two
-# layouts' client sizes (twips at 96 dpi), check marks, centring, and the version record.
+# Helmsway driven by the probe's messages and read back through Win32: the main window's border
+# and buttons, topmost placement, the two layouts' client sizes (twips at 96 dpi), check marks,
+# centring and version record; the About window; no game window; closing with a command pending.
 . "$(dirname "$0")/lib.sh"
 start_helmsway
 
@@ -12,26 +13,47 @@ screen=$(value_of "$out" screen) outer=$(value_of "$out" outer) origin=$(value_o
 want_x=$(( (${screen%x*} - ${outer%x*}) / 2 )) want_y=$(( (${screen#*x} - ${outer#*x}) / 2 ))
 [ "$origin" = "$want_x,$want_y" ] || fail "placed at $origin, not centred at $want_x,$want_y"
 
-# Always On Top, twice: off, then on again; the check mark follows.
-out=$(probe menu mnuOnTop -- window)
-expect "$out" topmost=0 mnuOnTop=0
-out=$(probe menu mnuOnTop -- window)
-expect "$out" topmost=1 mnuOnTop=1
-
-# Advanced shows the frame (4395 twips of client area), Simple hides it again; the top-left
-# corner and the width stay.
-out=$(probe menu mnuAdvanced -- window)
-expect "$out" client=167x293 mnuSimple=0 mnuAdvanced=1 "origin=$origin"
-out=$(probe menu mnuSimple -- window)
-expect "$out" client=167x178 mnuSimple=1 mnuAdvanced=0 "origin=$origin"
-# The same layout again changes nothing.
-out=$(probe menu mnuSimple -- window)
-expect "$out" client=167x178 mnuSimple=1 mnuAdvanced=0 "origin=$origin"
+# A menu item, then the window: Always On Top off and on again, the check mark following;
+# Advanced shows the frame (4395 twips of client area), Simple hides it again, and the same
+# layout again changes nothing. The top-left corner stays put throughout.
+for step in "mnuOnTop topmost=0 mnuOnTop=0" "mnuOnTop topmost=1 mnuOnTop=1" \
+  "mnuAdvanced client=167x293 mnuSimple=0 mnuAdvanced=1" \
+  "mnuSimple client=167x178 mnuSimple=1 mnuAdvanced=0" \
+  "mnuSimple client=167x178 mnuSimple=1 mnuAdvanced=0"; do
+  set -- $step
+  item=$1
+  shift
+  expect "$(probe menu "$item" -- window)" "$@" "origin=$origin"
+done
 
 out=$(probe version "$(windows_path "$HELMSWAY_WIN/Helmsway.exe")")
 expect "$out" fileversion=4.0.0.0 productversion=4.0.0.0 FileVersion=4.00 ProductVersion=4.00 \
   ProductName=Helmsway
 
-out=$(probe menu mnuExit -- wait-gone)
-expect "$out" gone=1
+# About: modal and topmost, its texts, the focus on OK, and every way to close it.
+for how in enter esc ok close; do
+  expect "$(probe menu mnuAbout -- about)" "about.caption=About Helmsway" about.topmost=1 \
+    about.thickframe=0 about.minimizebox=0 about.maximizebox=0 about.owner=0 \
+    about.client=305x246 main.enabled=0 about.focus=1 about.labels=7 about.label=Helmsway \
+    "about.label=Version 4.0"
+  expect "$(probe about-close $how -- window)" about.closed=1 enabled=1 topmost=1
+done
+
+# Without a game window the keys go to the window that is active, and the anchor toggle stays
+# as it was, so the same phrase comes again.
+start_receiver other.log Notepad
+probe click cmdAnchor >/dev/null
+expect_typed "$work/other.log" "Raise Anchor"
+probe click cmdAnchor >/dev/null
+expect_typed "$work/other.log" "Raise Anchor"
+
+# Closed within 300 ms of a command, by Exit or by the close box: the program ends, and the
+# command never comes; the next program's first command is the first the game gets.
+start_receiver game.log
+expect "$(probe click cmdStop -- menu mnuExit -- wait-gone)" gone=1
+start_helmsway
+expect "$(probe click cmdPillar -- close -- wait-gone)" gone=1
+start_helmsway
+probe click cmdAnchor >/dev/null
+expect_typed "$work/game.log" "Raise Anchor"
 echo "window: ok"
