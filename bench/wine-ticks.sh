@@ -3,7 +3,7 @@
 # count of the click; the Win32 receiver logs the tick count of each Enter. Prints one line per
 # command: ms from the click to the last Enter.
 # Usage (on a desktop of its own): wine-ticks.sh COUNT
-. "$(dirname "$0")/../tests/wine/lib.sh"
+. "$(dirname "$0")/../tools/winedesk/winedesk.sh"
 count=$1
 start_receiver game.log
 start_helmsway
