@@ -45,25 +45,16 @@ TEST(DirectionPad, EveryElementFacingAndSpeedRelaysItsPhraseThroughTheHandler) {
     for (int facing = 0; facing <= 4; ++facing)
         for (int speed = 1; speed <= 3; ++speed)
             for (int element = 0; element <= 7; ++element) {
-                RecordingDesktop desktop;
-                frmHelmsway form(desktop);
-                form.Form_Load();
-                form.intFacing = static_cast<std::int16_t>(facing);
-                form.intSpeed = static_cast<std::int16_t>(speed);
-                desktop.take();
-
-                form.click({Control::cmdDirection, static_cast<std::int16_t>(element)});
-
-                const std::string phrase = expectedPhrase(element, facing, speed);
-                SCOPED_TRACE("element " + std::to_string(element) + " facing " +
-                             std::to_string(facing) + " speed " + std::to_string(speed));
-                EXPECT_EQ(form.strCommand, phrase + "{ENTER}");
-                // Relay only: no picture, no helm field changes.
-                EXPECT_EQ(desktop.take(), (std::vector<std::string>{"timer on", "activate"}));
-                EXPECT_EQ(form.intFacing, facing);
-                EXPECT_EQ(form.intSpeed, speed);
-                form.Timer1_Timer();
-                EXPECT_EQ(desktop.typed, std::vector<std::string>{phrase + "⏎⏎"});
+                StartedHelm s;
+                s.form.intFacing = static_cast<std::int16_t>(facing);
+                s.form.intSpeed = static_cast<std::int16_t>(speed);
+                s.form.click({Control::cmdDirection, static_cast<std::int16_t>(element)});
+                // Relay only: no picture.
+                EXPECT_EQ(s.desktop.take(), (std::vector<std::string>{"timer on", "activate"}));
+                s.form.Timer1_Timer();
+                EXPECT_EQ(s.desktop.typed,
+                          std::vector<std::string>{expectedPhrase(element, facing, speed) + "⏎⏎"})
+                    << "element " << element << " facing " << facing << " speed " << speed;
             }
 }
 
