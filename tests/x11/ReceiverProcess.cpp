@@ -28,10 +28,10 @@ ReceiverProcess::ReceiverProcess(std::vector<std::string> arguments) {
     close(fds[1]);
     output_ = fds[0];
 
-    // Its first line says its window is up. The wait ends there; the ceiling is for a busy
-    // machine, where starting may take many seconds.
-    const auto ready = rawLine(std::chrono::seconds(30));
-    if (ready && ready->starts_with("ready\t")) window_ = std::stoul(ready->substr(6), nullptr, 16);
+    // Its first line, "ready" and the window, says its window is up. The wait ends there; the
+    // ceiling is for a busy machine, where starting may take many seconds.
+    if (const auto window = nextLine(std::chrono::seconds(30)))
+        window_ = std::stoul(*window, nullptr, 16);
 }
 
 ReceiverProcess::~ReceiverProcess() {
@@ -42,13 +42,15 @@ ReceiverProcess::~ReceiverProcess() {
     if (output_ >= 0) close(output_);
 }
 
-std::optional<std::string> ReceiverProcess::rawLine(std::chrono::milliseconds timeout) {
+std::optional<std::string> ReceiverProcess::nextLine(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         if (const auto end = buffer_.find('\n'); end != std::string::npos) {
-            std::string line = buffer_.substr(0, end);
+            const auto tab = buffer_.find('\t');
+            std::optional<std::string> text;
+            if (tab < end) text = buffer_.substr(tab + 1, end - tab - 1);
             buffer_.erase(0, end + 1);
-            return line;
+            return text;
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
@@ -60,14 +62,6 @@ std::optional<std::string> ReceiverProcess::rawLine(std::chrono::milliseconds ti
         if (got <= 0) return std::nullopt;
         buffer_.append(chunk, static_cast<std::size_t>(got));
     }
-}
-
-std::optional<std::string> ReceiverProcess::nextLine(std::chrono::milliseconds timeout) {
-    auto line = rawLine(timeout);
-    if (!line) return std::nullopt;
-    const auto tab = line->find('\t');
-    if (tab == std::string::npos) return std::nullopt;
-    return line->substr(tab + 1);
 }
 
 }  // namespace helmsway::x11::test

@@ -19,14 +19,12 @@ public:
 
     // The receiver's window, once it has said it is ready (None if it never did).
     Window window() const { return window_; }
-    // The text of the next logged line (without its time), or nothing within the timeout: a
-    // ceiling only, the wait ends with the line.
+    // The text of the next logged line (what follows its time), or nothing within the timeout:
+    // a ceiling only, the wait ends with the line.
     std::optional<std::string> nextLine(
         std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
 private:
-    std::optional<std::string> rawLine(std::chrono::milliseconds timeout);
-
     pid_t pid_ = -1;
     int output_ = -1;
     std::string buffer_;

@@ -1,11 +1,9 @@
 #include "TestDesktop.h"
 
-#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 namespace helmsway::x11::test {
@@ -86,20 +84,10 @@ Window activeWindow(Display* display) {
     return active.empty() ? None : active[0];
 }
 
-KeyCode keycodeOf(Display* display, unsigned long keysym) {
-    return XKeysymToKeycode(display, keysym);
-}
-
 bool keyIsDown(Display* display, KeyCode keycode) {
     char keys[32] = {};
     XQueryKeymap(display, keys);
     return (keys[keycode / 8] >> (keycode % 8)) & 1;
-}
-
-unsigned lockedModifiers(Display* display) {
-    XkbStateRec state{};
-    XkbGetState(display, XkbUseCoreKbd, &state);
-    return state.locked_mods;
 }
 
 }  // namespace helmsway::x11::test

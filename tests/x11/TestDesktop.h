@@ -3,8 +3,8 @@
 #include <X11/Xlib.h>
 
 #include <chrono>
-#include <ctime>
 #include <string>
+#include <thread>
 
 namespace helmsway::x11::test {
 
@@ -37,17 +37,12 @@ bool eventually(Condition condition,
     for (;;) {
         if (condition()) return true;
         if (std::chrono::steady_clock::now() > deadline) return false;
-        struct timespec pause {
-            0, 5'000'000
-        };
-        nanosleep(&pause, nullptr);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 
 Window focusedTopLevel(Display* display);  // the focus window, or the client holding it
 Window activeWindow(Display* display);     // _NET_ACTIVE_WINDOW, None without one
-KeyCode keycodeOf(Display* display, unsigned long keysym);
 bool keyIsDown(Display* display, KeyCode keycode);
-unsigned lockedModifiers(Display* display);
 
 }  // namespace helmsway::x11::test

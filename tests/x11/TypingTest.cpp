@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <random>
-#include <tuple>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ReceiverProcess.h"
@@ -35,16 +35,22 @@ KeySequence line(std::string_view literal) {
     return keysFor(escapeKeystrokeText(literal) + "{ENTER}");
 }
 
+// What a shell command prints, line by line.
+std::vector<std::string> output(const std::string& command) {
+    std::vector<std::string> lines;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char line[512];
+        while (std::fgets(line, sizeof line, pipe))
+            lines.emplace_back(line, std::strcspn(line, "\n"));
+        pclose(pipe);
+    }
+    return lines;
+}
+
 // The layout with-desktop set, as setxkbmap reports it.
 std::string currentLayout() {
-    std::string layout;
-    if (FILE* query = popen("setxkbmap -query", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, query))
-            if (std::sscanf(line, "layout: %255s", line) == 1) layout = line;
-        pclose(query);
-    }
-    return layout;
+    const auto layout = output("setxkbmap -query | sed -n 's/^layout: *//p'");
+    return layout.empty() ? "" : layout[0];
 }
 
 bool switchLayout(const std::string& layout) {
@@ -57,217 +63,131 @@ void lockGroup(int group) {
     XSync(testDisplay(), False);
 }
 
-int lockedGroup() {
+// The locked group and modifiers.
+XkbStateRec keyboardState() {
     XkbStateRec state{};
     XkbGetState(testDisplay(), XkbUseCoreKbd, &state);
-    return state.locked_group;
+    return state;
 }
 
-// The layouts xkeyboard-config ships, from its own list.
-std::vector<std::string> shippedLayouts() {
-    std::vector<std::string> layouts;
-    std::FILE* list = std::fopen("/usr/share/X11/xkb/rules/evdev.lst", "r");
-    if (!list) return layouts;
-    char line[512];
-    bool inLayouts = false;
-    while (std::fgets(line, sizeof line, list)) {
-        if (line[0] == '!') {
-            inLayouts = std::strncmp(line, "! layout", 8) == 0;
-            continue;
-        }
-        char name[64];
-        if (inLayouts && std::sscanf(line, " %63s", name) == 1) layouts.emplace_back(name);
-    }
-    std::fclose(list);
-    return layouts;
-}
-
-// One command and three ship names with what layouts disagree about: reserved and ASCII
-// punctuation, accented Latin, a Cyrillic, a Greek and a CJK word, and emoji (U+1F600, U+26F5).
+// Commands and ship names with what layouts disagree about: every letter in both cases, digits,
+// all of ASCII's punctuation, the accented Latin of French and German, a Cyrillic, a Greek and a
+// CJK word, and emoji (U+1F600, U+26F5). No line needs more spare keys than a layout without
+// AltGr and without Latin letters has.
 const char* const kSample[] = {
-    "Slow Forward left 0123456789",
-    R"(Set Name @"/\_{}+^%~()[]<>|'` Sea Wolf)",
-    "Set Name Ærø Zürich façade naïve ÉÈ",
+    "Slow Forward Left 0123456789",
+    "Set Name The quick brown fox jumps over a lazy dog",
+    "Set Name SPHINX OF BLACK QUARTZ, JUDGE MY VOW",
+    R"(Set Name @"/\_{}+^%~()[]<>|'` Sea Wolf ;:,.?!=-*#$&)",
+    "Set Name Ærø Zürich façade naïve ß €",
+    "Set Name àâäèêëîïôöùûüÿçœæ ÀÉÈÇ µ²³ £",
     "Set Name Пётр Ωμέγα 海龍 ⛵😀",
 };
 
 // Counts the keyboard map changes the server announces, on a connection of its own.
 class MapChangeWatcher {
 public:
-    MapChangeWatcher() : display_(XOpenDisplay(nullptr)) {
+    MapChangeWatcher() {
         int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
-        XkbQueryExtension(display_, &opcode, &xkbEvent_, &error, &major, &minor);
-        XkbSelectEvents(display_, XkbUseCoreKbd, XkbMapNotifyMask, XkbMapNotifyMask);
-        XSync(display_, False);
+        XkbQueryExtension(display_.get(), &opcode, &xkbEvent_, &error, &major, &minor);
+        XkbSelectEvents(display_.get(), XkbUseCoreKbd, XkbMapNotifyMask, XkbMapNotifyMask);
+        XSync(display_.get(), False);
     }
-    ~MapChangeWatcher() { XCloseDisplay(display_); }
-    MapChangeWatcher(const MapChangeWatcher&) = delete;
-    MapChangeWatcher& operator=(const MapChangeWatcher&) = delete;
 
     // The changes announced since the last call. The server sends every event caused by
     // requests it handled before this round trip ahead of its reply.
     int count() {
         XSync(testDisplay(), False);
-        XSync(display_, False);
+        XSync(display_.get(), False);
         int changes = 0;
-        while (XPending(display_)) {
-            XEvent event;
-            XNextEvent(display_, &event);
+        for (XEvent event; XPending(display_.get());) {
+            XNextEvent(display_.get(), &event);
             if (event.type == MappingNotify || event.type == xkbEvent_ + XkbEventCode) ++changes;
         }
         return changes;
     }
 
 private:
-    Display* display_;
+    std::unique_ptr<Display, decltype(&XCloseDisplay)> display_{XOpenDisplay(nullptr),
+                                                                XCloseDisplay};
     int xkbEvent_ = 0;
 };
 
-std::vector<KeySym> keyboardMapping(Display* display) {
-    int min = 0, max = 0, perKey = 0;
-    XDisplayKeycodes(display, &min, &max);
-    KeySym* syms = XGetKeyboardMapping(display, static_cast<KeyCode>(min), max - min + 1, &perKey);
-    std::vector<KeySym> all(syms, syms + (max - min + 1) * perKey);
-    XFree(syms);
-    return all;
-}
+// The whole keyboard map, as xkbcomp writes it out.
+std::vector<std::string> keyboardMap() { return output("xkbcomp -xkb \"$DISPLAY\" - 2>/dev/null"); }
 
 class TypingTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        helm_ = new TestWindow(testDisplay(), "Helmsway");
-        receiver_ = new ReceiverProcess();
-        spare_ = new SpareKeys(testDisplay());
-    }
-    static void TearDownTestSuite() {
-        delete spare_;
-        delete receiver_;
-        delete helm_;
-    }
+    // The helm's window, the game's, and the keys the helm borrows, for the whole suite.
+    struct Desk {
+        TestWindow helm{testDisplay(), "Helmsway"};
+        ReceiverProcess receiver;
+        SpareKeys spare{testDisplay()};
+    };
+    static void SetUpTestSuite() { desk_ = std::make_unique<Desk>(); }
+    static void TearDownTestSuite() { desk_.reset(); }
 
     // Brings the game window to the front as the helm does, and waits until it has the focus.
     static void activate(Window expected, Window own = None) {
         Display* display = testDisplay();
         ASSERT_NE(expected, None) << "the receiver did not start";
-        ASSERT_TRUE(activateGameWindow(display, own != None ? own : helm_->id()));
+        ASSERT_TRUE(activateGameWindow(display, own != None ? own : desk_->helm.id()));
         ASSERT_TRUE(eventually([&] { return focusedTopLevel(display) == expected; }))
             << "focus on 0x" << std::hex << focusedTopLevel(display) << ", active 0x"
             << activeWindow(display) << ", expected 0x" << expected;
     }
 
-    static void type(const KeySequence& keys) { sendKeys(testDisplay(), *spare_, keys); }
+    static void type(const KeySequence& keys) { sendKeys(testDisplay(), desk_->spare, keys); }
 
+    // Types into the receiver, brought to the front first; the line it logged.
+    static std::optional<std::string> typeInto(const KeySequence& keys) {
+        activate(desk_->receiver.window());
+        type(keys);
+        return desk_->receiver.nextLine();
+    }
     static std::optional<std::string> typeLine(std::string_view literal) {
-        activate(receiver_->window());
-        type(line(literal));
-        return receiver_->nextLine();
+        return typeInto(line(literal));
     }
 
-    static TestWindow* helm_;
-    static ReceiverProcess* receiver_;
-    static SpareKeys* spare_;
+    static inline std::unique_ptr<Desk> desk_;
 };
-TestWindow* TypingTest::helm_ = nullptr;
-ReceiverProcess* TypingTest::receiver_ = nullptr;
-SpareKeys* TypingTest::spare_ = nullptr;
-
-TEST_F(TypingTest, CommandsAndShipNamesArriveExactly) {
-    for (const char* text : {
-             "Stop",
-             "Raise Anchor",
-             "Goto 3",
-             "Forward Right",
-             "Turn Around",
-             "Doracron",
-             R"(Set Name Sam @"/\_~{}[]+^%() end)",
-             "Set Name ß é Æ ü ç €",
-             "Set Name àâäèêëîïôöùûüÿçœæ ÀÉÈÇ µ²³§°",
-             "Set Name '`|<>;:,.?!=-*#$&",
-             "Set Name Zürich ~ Yvonne ^ Qi",
-         })
-        EXPECT_EQ(typeLine(text), text);
-    for (const char* text : kSample) EXPECT_EQ(typeLine(text), text);
-}
 
 TEST_F(TypingTest, BackspaceIsAKeyNotACharacter) {
-    activate(receiver_->window());
-    type(keysFor("Stoq{BACKSPACE}p{ENTER}"));
-    EXPECT_EQ(receiver_->nextLine(), "Stop");
+    EXPECT_EQ(typeInto(keysFor("Stoq{BACKSPACE}p{ENTER}")), "Stop");
 }
 
-TEST_F(TypingTest, RandomTextsArriveExactly) {
-    const std::u32string alphabet =
-        U" abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
-        U"!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~äöüÄÖÜßéèêàçÆæ€£µ";
-    std::mt19937 random(20240607);
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    for (int round = 0; round < 4; ++round) {
-        std::u32string text;
-        for (int i = 0; i < 150; ++i) text += alphabet[pick(random)];
-        const std::string utf8 = encodeUtf8(text);
-        EXPECT_EQ(typeLine(utf8), utf8);
-    }
-}
-
-// Whatever the user holds while the tick types, the text arrives as it is, and the user's keys
-// are still down afterwards.
-TEST_F(TypingTest, HeldModifiersDoNotChangeTheText) {
+// Whatever the user holds or has locked while the tick types, the text arrives as it is, and the
+// user's keys are still down, Caps Lock still on, afterwards.
+TEST_F(TypingTest, TheUsersModifiersDoNotChangeTheText) {
     Display* display = testDisplay();
-    for (KeySym held : {XK_Shift_L, XK_Shift_R, XK_Control_L, XK_Alt_L, XK_ISO_Level3_Shift}) {
-        const KeyCode keycode = keycodeOf(display, held);
+    for (KeySym user :
+         {XK_Shift_L, XK_Shift_R, XK_Control_L, XK_Alt_L, XK_ISO_Level3_Shift, XK_Caps_Lock}) {
+        const KeyCode keycode = XKeysymToKeycode(display, user);
         if (keycode == 0) continue;  // not on this layout (no AltGr key on every map)
-        SCOPED_TRACE(XKeysymToString(held));
-        activate(receiver_->window());
-        XTestFakeKeyEvent(display, keycode, True, CurrentTime);
-        XSync(display, False);
-        const std::string text = R"(Set Name Sam @"/\_ é Q)";
-        type(line(text));
-        EXPECT_EQ(receiver_->nextLine(), text);
-        EXPECT_TRUE(keyIsDown(display, keycode));
-        XTestFakeKeyEvent(display, keycode, False, CurrentTime);
-        XSync(display, False);
-    }
-}
-
-TEST_F(TypingTest, CapsLockDoesNotChangeTheTextAndStaysOn) {
-    Display* display = testDisplay();
-    activate(receiver_->window());
-    XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
-    XSync(display, False);
-    const std::string text = "Raise Anchor ß é Æ Qx 9";
-    type(line(text));
-    EXPECT_EQ(receiver_->nextLine(), text);
-    EXPECT_TRUE(lockedModifiers(display) & LockMask);
-    XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
-    XSync(display, False);
-}
-
-// Borrowed keys stay bound after the typing, for a receiver that reads its keys late, until the
-// program gives them back: then the map is the one found before the first borrowing.
-TEST_F(TypingTest, ReleaseLeavesTheMapAsFound) {
-    Display* display = testDisplay();
-    spare_->release();  // whatever the cases before borrowed
-    const auto before = keyboardMapping(display);
-    for (const char* text : {"Set Name ⛵ Łóź", "Set Name Ł 😀"}) {
+        SCOPED_TRACE(XKeysymToString(user));
+        const bool capsLock = user == XK_Caps_Lock;
+        auto set = [&](bool on) {
+            if (capsLock)
+                XkbLockModifiers(display, XkbUseCoreKbd, LockMask, on ? LockMask : 0);
+            else
+                XTestFakeKeyEvent(display, keycode, on, CurrentTime);
+            XSync(display, False);
+        };
+        set(true);
+        const std::string text = R"(Set Name Sam @"/\_ é ß Æ Qx 9)";
         EXPECT_EQ(typeLine(text), text);
-        EXPECT_NE(keyboardMapping(display), before) << "nothing borrowed for " << text;
+        EXPECT_TRUE(capsLock ? keyboardState().locked_mods & LockMask
+                             : keyIsDown(display, keycode));
+        set(false);
     }
-    spare_->release();
-    EXPECT_EQ(keyboardMapping(display), before);
-    spare_->release();  // nothing left to give back
-    EXPECT_EQ(keyboardMapping(display), before);
 }
 
-// Every map change makes every client on the display reload its keyboard: a character that is
-// bound already must cost none. Emoji are on no layout.
-TEST_F(TypingTest, BorrowedCharactersAreBoundOnce) {
-    MapChangeWatcher watcher;
-    spare_->release();
-    watcher.count();
-    const struct {
-        const char* text;
-        bool changesTheMap;
-    } steps[] = {
+// Every map change makes every client on the display reload its keyboard: a character bound
+// already must cost none. When new characters need the room, the ones used longest ago give it
+// up, so a name the player keeps sending stays bound however many other names come between
+// (twenty-five CJK characters a name, eight names: more than the spare keys hold at once).
+TEST_F(TypingTest, OnlyCharactersNotBoundYetChangeTheMap) {
+    std::vector<std::pair<std::string, bool>> steps = {
         {"Set Name 😀", true},    // bound
         {"Set Name 😀", false},   // still bound
         {"Stop 😀😀", false},      // twice in one text
@@ -275,43 +195,39 @@ TEST_F(TypingTest, BorrowedCharactersAreBoundOnce) {
         {"Set Name 😀 ⛵", true},  // the new one only
         {"Set Name ⛵😀", false},  // both bound, in another order
     };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.text);
-        EXPECT_EQ(typeLine(step.text), step.text);
-        EXPECT_EQ(watcher.count() > 0, step.changesTheMap);
-    }
-}
-
-// When new characters need the room, the ones used longest ago give it up: a name the player
-// keeps sending stays bound (no map change for it), however many other names come between.
-// Twenty-five CJK characters a name, eight names: more than the spare keys hold at once.
-TEST_F(TypingTest, TheLeastRecentlyUsedBindingsMakeRoom) {
-    MapChangeWatcher watcher;
-    spare_->release();
     auto name = [](char32_t first) {
         std::u32string text = U"Set Name ";
         for (char32_t c = first; c < first + 25; ++c) text += c;
         return encodeUtf8(text);
     };
-    const std::string kept = name(0x4E00);
-    EXPECT_EQ(typeLine(kept), kept);
+    steps.emplace_back(name(0x4E00), true);
     for (char32_t other = 0x4E20; other < 0x4E20 + 7 * 0x20; other += 0x20) {
-        const std::string text = name(other);
+        steps.emplace_back(name(other), true);
+        steps.emplace_back(name(0x4E00), false);  // the name sent last but one
+    }
+    MapChangeWatcher watcher;
+    desk_->spare.release();
+    watcher.count();
+    for (const auto& [text, changesTheMap] : steps) {
+        SCOPED_TRACE(text);
         EXPECT_EQ(typeLine(text), text);
-        watcher.count();
-        EXPECT_EQ(typeLine(kept), kept);
-        EXPECT_EQ(watcher.count(), 0) << "the name sent last was unbound";
+        EXPECT_EQ(watcher.count() > 0, changesTheMap);
     }
 }
 
-// More characters off the map than the spare keys can hold at once: the text is not typed at
-// all, rather than typed half or wrong, and the next command is typed as usual.
-TEST_F(TypingTest, TextBeyondTheSpareKeysTypesNothing) {
+// A text that cannot be typed whole is not typed at all, rather than typed half or wrong, and the
+// next command is typed as usual: more characters off the map than the spare keys can hold at
+// once, or a control character (behind an Enter that must not be typed either).
+TEST_F(TypingTest, TextThatCannotBeTypedWholeTypesNothing) {
     std::u32string huge = U"Set Name ";
     for (char32_t c = 0x5000; c < 0x5000 + 600; ++c) huge += c;
-    activate(receiver_->window());
-    type(line(encodeUtf8(huge)));
-    EXPECT_EQ(typeLine("Stop"), "Stop");
+    for (const KeySequence& rejected :
+         {line(encodeUtf8(huge)),
+          KeySequence{{NamedKey::Enter, 0}, {NamedKey::Character, 7}, {NamedKey::Enter, 0}}}) {
+        activate(desk_->receiver.window());
+        type(rejected);
+        EXPECT_EQ(typeLine("Stop"), "Stop");
+    }
 }
 
 // A game stops reading its input for seconds while it loads, mid-text. The text typed meanwhile
@@ -321,57 +237,51 @@ TEST_F(TypingTest, StalledReceiverStillReadsEveryCharacter) {
     ReceiverProcess stalled({"--stall", "3500"});
     // Both receivers carry the game's title; passing the usual one as the helm's own window
     // leaves the stalled one as the only candidate.
-    activate(stalled.window(), receiver_->window());
+    activate(stalled.window(), desk_->receiver.window());
     const char* const texts[] = {"Set Name é€ Łódź 😀 Æ ⛵ 海 Ωμέγα", "Set Name Ωμέγα ⛵ Ł"};
     for (const char* text : texts) type(line(text));
     for (const char* text : texts) EXPECT_EQ(stalled.nextLine(std::chrono::seconds(15)), text);
 }
 
-// Characters another group has are typed in that group, and the user's group is selected
-// again afterwards: on "ru,us" with Russian active, Latin letters need no borrowing.
+// Characters another group has are typed in that group: on "ru,us" with Russian active, Latin
+// letters need no borrowing. The user's group is selected again after the text, also when its
+// last character is the other group's.
 TEST_F(TypingTest, OtherGroupsTypeTheirOwnCharacters) {
     const std::string original = currentLayout();
+    ASSERT_TRUE(switchLayout("ru,us"));
+    lockGroup(0);
     MapChangeWatcher watcher;
-    for (const auto& [layouts, group, borrows] :
-         {std::tuple{"ru,us", 0, false}, std::tuple{"us,ru", 1, false},
-          std::tuple{"de,ru", 1, false}, std::tuple{"us,gr", 0, true}}) {
-        SCOPED_TRACE(std::string(layouts) + " group " + std::to_string(group));
-        ASSERT_TRUE(switchLayout(layouts));
-        lockGroup(group);
-        watcher.count();
-        const std::string text = "Set Name Sea Wolf Пётр 42";
-        EXPECT_EQ(typeLine(text), text);
-        EXPECT_EQ(watcher.count() > 0, borrows);  // only Cyrillic on "us,gr"
-        EXPECT_EQ(lockedGroup(), group);
-    }
+    activate(desk_->receiver.window());
+    type(keysFor("Set Name Пётр 42 Sea Wolf"));
+    EXPECT_EQ(int{keyboardState().locked_group}, 0);
+    EXPECT_EQ(typeInto(keysFor("{ENTER}")), "Set Name Пётр 42 Sea Wolf");
+    EXPECT_EQ(watcher.count(), 0);
     ASSERT_TRUE(switchLayout(original));
 }
 
 // The user may switch layouts between two texts, which takes back every borrowed key; even
 // switching to the same layout does. Nothing may then be typed on a key thought still bound.
+// Borrowed keys stay bound after the typing, for a receiver that reads its keys late, until the
+// program gives them back: then the map is the one the last switch made, and a second release
+// has nothing left to give back.
 TEST_F(TypingTest, LayoutSwitchBetweenTextsStillTypesExactly) {
-    Display* display = testDisplay();
     const std::string original = currentLayout();
     ASSERT_FALSE(original.empty());
     const std::string text = "Set Name é Ł ß € ñ Qz";
-    std::vector<KeySym> found;
+    std::vector<std::string> found;
     for (const std::string& layout :
          {original, original, std::string("de"), std::string("fr"), std::string("us"), original}) {
         SCOPED_TRACE(layout);
         ASSERT_TRUE(switchLayout(layout));
-        found = keyboardMapping(display);
+        found = keyboardMap();
         EXPECT_EQ(typeLine(text), text);
         EXPECT_EQ(typeLine(text), text);
+        EXPECT_NE(keyboardMap(), found) << "nothing borrowed, or given back early";
     }
-    spare_->release();
-    EXPECT_EQ(keyboardMapping(display), found);
-}
-
-TEST_F(TypingTest, TextWithAControlCharacterTypesNothing) {
-    activate(receiver_->window());
-    type(KeySequence{{NamedKey::Enter, 0}, {NamedKey::Character, 7}, {NamedKey::Enter, 0}});
-    type(line("Stop"));
-    EXPECT_EQ(receiver_->nextLine(), "Stop");
+    for (int release = 0; release < 2; ++release) {
+        desk_->spare.release();
+        EXPECT_EQ(keyboardMap(), found);
+    }
 }
 
 // Every layout xkeyboard-config ships, and the usual two-group setups with either group
@@ -380,7 +290,10 @@ TEST_F(TypingTest, TextWithAControlCharacterTypesNothing) {
 TEST_F(TypingTest, EveryShippedLayout) {
     const std::string original = currentLayout();
     std::vector<std::pair<std::string, int>> setups;
-    for (const std::string& layout : shippedLayouts()) setups.emplace_back(layout, 0);
+    for (const std::string& layout :
+         output("awk '/^!/ { on = $2 == \"layout\"; next } on && NF { print $1 }' "
+                "/usr/share/X11/xkb/rules/evdev.lst"))
+        setups.emplace_back(layout, 0);
     ASSERT_GT(setups.size(), 50u);
     for (const char* pair :
          {"us,ru", "ru,us", "us,gr", "us,ara", "de,ru", "-layout us,de -variant intl,"})

@@ -1,25 +1,15 @@
 """Drives the real Helmsway from outside on an X desktop, for the tests, the demo, the
 screenshots and the benchmarks: the receiver that stands in for the game window and its lines,
-the program (in a directory of its own when its picture files are to be broken), clicks at a
-control's place read from the layout table (helmsway-places), menus, the Ship Name prompt, and
-the process's memory."""
+the program, clicks at a control's place read from the layout table (helmsway-places), menus,
+the Ship Name prompt, and the process's memory."""
 import collections
 import os
 import queue
 import re
-import shutil
 import subprocess
-import tempfile
 import threading
 import time
 
-# The run-time pictures, inactive and active: the pad's diagonals (facings 1 to 4), then
-# speeds 1 to 3.
-DIAGONAL_PAIRS = [("fwd_l_s.bmp", "fwd_l_sa.bmp"), ("fwd_r_s.bmp", "fwd_r_sa.bmp"),
-                  ("back_r_s.bmp", "back_r_sa.bmp"), ("back_l_s.bmp", "back_l_sa.bmp")]
-SPEED_PAIRS = [("one.bmp", "one_a.bmp"), ("slow.bmp", "slow_a.bmp"),
-               ("normal.bmp", "normal_a.bmp")]
-PICTURES = [name for pair in DIAGONAL_PAIRS + SPEED_PAIRS for name in pair]
 # Where the menu titles sit on the bar, in pixels from the window's left edge.
 MENU_TITLES = {"Options": 28, "Interface": 97}
 
@@ -135,20 +125,10 @@ class Receiver:
 
 
 class Helmsway:
-    """The program on the current display (in the environment `env`, if given). With `copy` (or
-    a picture to spoil) it runs from a directory of its own holding it and its run-time
-    pictures, one of which is broken first: spoil=(file name, "missing" | "truncated" | "text").
-    """
+    """The program on the current display (in the environment `env`, if given)."""
 
-    def __init__(self, exe, places, copy=False, spoil=None, env=None):
-        self.places, self.dir = places, None
-        if copy or spoil:
-            self.dir = tempfile.mkdtemp(prefix="helmsway-")
-            for name in [os.path.basename(exe)] + PICTURES:
-                shutil.copy2(os.path.join(os.path.dirname(exe), name), self.dir)
-            exe = os.path.join(self.dir, os.path.basename(exe))
-            if spoil:
-                spoil_file(os.path.join(self.dir, spoil[0]), spoil[1])
+    def __init__(self, exe, places, env=None):
+        self.places = places
         self.proc = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                      env=env)
         self.window = find_window("^Helmsway$", self.proc.pid)
@@ -180,9 +160,9 @@ class Helmsway:
         run("xdotool", "key", "--delay", "50", *(["Down"] * item_downs), "Return")
         time.sleep(0.2)
 
-    def ship_name(self, name, answer="Return"):
-        """Fills the Ship Name prompt by pasting, and answers it with a key; the moment of the
-        key. Pasted, not typed: xdotool types a character the layout lacks on a key it binds
+    def ship_name(self, name):
+        """Fills the Ship Name prompt by pasting, and answers it with Enter; the moment of the
+        Enter. Pasted, not typed: xdotool types a character the layout lacks on a key it binds
         only for that moment, and Qt loses it whenever it looks the key up late."""
         clip = subprocess.Popen(["xclip", "-selection", "clipboard", "-loops", "1", "-quiet"],
                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
@@ -196,7 +176,7 @@ class Helmsway:
             run("xdotool", "key", "ctrl+v")
             time.sleep(0.3)
             at = time.monotonic()
-            run("xdotool", "key", answer)
+            run("xdotool", "key", "Return")
             return at
         finally:
             try:
@@ -221,20 +201,3 @@ class Helmsway:
         except subprocess.TimeoutExpired:
             self.proc.kill()
             self.proc.wait()
-        if self.dir:
-            shutil.rmtree(self.dir, ignore_errors=True)
-
-
-def spoil_file(path, fault):
-    if fault == "missing":
-        os.remove(path)
-    elif fault == "truncated":
-        with open(path, "rb") as f:
-            data = f.read()
-        with open(path, "wb") as f:
-            f.write(data[: len(data) // 2])
-    elif fault == "text":
-        with open(path, "w") as f:
-            f.write("This is a text file, not a bitmap.\n")
-    else:
-        raise ValueError(fault)
