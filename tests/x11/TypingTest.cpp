@@ -80,7 +80,7 @@ const char* const kSample[] = {
     "Set Name SPHINX OF BLACK QUARTZ, JUDGE MY VOW",
     R"(Set Name @"/\_{}+^%~()[]<>|'` Sea Wolf ;:,.?!=-*#$&)",
     "Set Name Ærø Zürich façade naïve ß €",
-    "Set Name àâäèêëîïôöùûüÿçœæ ÀÉÈÇ µ²³ £",
+    "Set Name àâäèêëîïôöùûüÿçœæ ÀÉÈÇ µ²³§° £",
     "Set Name Пётр Ωμέγα 海龍 ⛵😀",
 };
 

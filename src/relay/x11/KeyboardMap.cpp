@@ -125,7 +125,12 @@ KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks) {
                 const KeyStroke stroke{keycode, mods, group};
                 // Dead keys type no character of their own (keysymToUnicode gives none), so
                 // a character the layout only has as a dead key is borrowed like any other.
-                if (const char32_t c = keysymToUnicode(sym))
+                // Some layouts ("af", "tj") put Latin-1 characters such as § and ° on their
+                // Unicode keysyms, which Xlib's UTF-8 lookup hands a receiver as a bare
+                // Latin-1 byte: a Unicode keysym types its character only where it is the
+                // keysym we would bind for it ourselves.
+                const char32_t c = keysymToUnicode(sym);
+                if (c != 0 && (sym < 0x1000000 || unicodeToKeysym(c) == sym))
                     keepBetter(map.byCharacter_, c, stroke, map.userGroup_);
                 keepBetter(map.byKeysym_, sym, stroke, map.userGroup_);
             }
