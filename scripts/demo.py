@@ -23,7 +23,7 @@ for controls, what in steps:
         helm.click(*control)
         time.sleep(0.1)
     print(f"clicked {what}: the game got", game.take(2))
-helm.menu("Interface", 2)
+helm.show_advanced()
 helm.click("cmdNavigate", 3)
 print("clicked Advanced, Goto 3: the game got", game.take(2))
 print("the browser window titled after the game got", decoy.quiet(0.3))

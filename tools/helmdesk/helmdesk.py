@@ -29,18 +29,35 @@ def run(*args, **kw):
     return subprocess.run(args, check=True, capture_output=True, text=True, **kw).stdout
 
 
+def ask(*args):
+    """A query's output, empty when it finds nothing (xdotool then ends with a failure)."""
+    return subprocess.run(args, capture_output=True, text=True).stdout
+
+
+def wait_for(condition, timeout=20.0):
+    """Whether the condition came true within the timeout: a ceiling only, the wait ends as
+    soon as it holds."""
+    end = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > end:
+            return False
+        time.sleep(0.02)
+    return True
+
+
 def find_window(name, pid=None, timeout=10.0):
     """The first visible window whose name matches (of that process, if given)."""
-    end = time.monotonic() + timeout
     # --all: xdotool otherwise takes a window that meets either condition.
     by_pid = ["--all", "--pid", str(pid)] if pid else []
-    while time.monotonic() < end:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", *by_pid, "--name", name],
-                               capture_output=True, text=True).stdout.split()
-        if found:
-            return int(found[0])
-        time.sleep(0.002)
-    raise RuntimeError("no window named %s" % name)
+    found = []
+
+    def search():
+        found[:] = ask("xdotool", "search", "--onlyvisible", *by_pid, "--name", name).split()
+        return found
+
+    if not wait_for(search, timeout):
+        raise RuntimeError("no window named %s" % name)
+    return int(found[0])
 
 
 def geometry(window):
@@ -93,6 +110,9 @@ class Receiver:
         if not first.startswith("ready\t"):
             raise RuntimeError("receiver did not start: %r" % first)
         self.window = int(first.split("\t")[1], 16)
+        # openbox frames a new window and gives it the focus on its own time; a click on the
+        # helm's menu before that would see its menu closed by the focus moving.
+        wait_for(lambda: ask("xdotool", "getactivewindow").strip() == str(self.window), 5)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
 
@@ -132,7 +152,8 @@ class Helmsway:
         self.proc = subprocess.Popen([exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                      env=env)
         self.window = find_window("^Helmsway$", self.proc.pid)
-        time.sleep(0.3)  # the window manager's frame and the first paint
+        # Framed by the window manager: its place on the screen is settled for the clicks.
+        wait_for(lambda: "=" in ask("xprop", "-id", str(self.window), "_NET_FRAME_EXTENTS"), 10)
 
     def geometry(self):
         return geometry(self.window)
@@ -151,14 +172,29 @@ class Helmsway:
         left, top, width, height = self.places[(name, index)]
         return click_at(x0 + left + width // 2, y0 + top + height // 2, repeat, delay_ms)
 
+    def windows(self):
+        """The program's windows on the screen: the main one, open menus and dialogs."""
+        return set(ask("xdotool", "search", "--onlyvisible", "--classname", "^helmsway$").split())
+
     def menu(self, title, item_downs):
         """Opens a menu by its title's place on the bar, then picks an item by the keyboard:
-        separators are skipped, and nothing depends on the height of an item in the style."""
+        separators are skipped, and nothing depends on the height of an item in the style.
+        Returns once the menu has closed again."""
+        before = self.windows()
         x, y, _, _ = self.geometry()
         click_at(x + MENU_TITLES[title], y + self.origin()[2] // 2)
-        time.sleep(0.2)
+        if not wait_for(lambda: self.windows() - before):
+            raise RuntimeError("the %s menu did not open" % title)
+        popup = self.windows() - before
         run("xdotool", "key", "--delay", "50", *(["Down"] * item_downs), "Return")
-        time.sleep(0.2)
+        if not wait_for(lambda: not popup & self.windows()):
+            raise RuntimeError("the %s menu did not close" % title)
+
+    def show_advanced(self):
+        """Interface > Advanced; returns once the window has grown to show the frame."""
+        self.menu("Interface", 2)
+        if not wait_for(lambda: self.geometry()[3] > self.places["panel"][2]):
+            raise RuntimeError("the window did not grow to the Advanced layout")
 
     def ship_name(self, name):
         """Fills the Ship Name prompt by pasting, and answers it with Enter; the moment of the
@@ -171,17 +207,17 @@ class Helmsway:
         clip.stdin.close()
         try:
             self.menu("Options", 2)
-            find_window("^Ship Name$", self.proc.pid)  # a modal dialog: it has the focus
-            time.sleep(0.3)
+            prompt = str(find_window("^Ship Name$", self.proc.pid))
+            if not wait_for(lambda: ask("xdotool", "getactivewindow").strip() == prompt):
+                raise RuntimeError("the Ship Name prompt did not get the focus")
             run("xdotool", "key", "ctrl+v")
-            time.sleep(0.3)
+            # xclip ends once it has handed the text over; the Enter comes after it.
+            clip.wait(20)
             at = time.monotonic()
             run("xdotool", "key", "Return")
             return at
         finally:
-            try:
-                clip.wait(1)
-            except subprocess.TimeoutExpired:
+            if clip.poll() is None:
                 clip.kill()
 
     def state(self):
