@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -70,24 +69,6 @@ TEST(MainWindowLayout, EveryControlSitsWhereTheDrawingPutsIt) {
         EXPECT_EQ(control->bitmapSize.width, r.bitmap.width);
         EXPECT_EQ(control->bitmapSize.height, r.bitmap.height);
     }
-}
-
-TEST(MainWindowLayout, TabOrderRunsFromTheFrameToTheLastGem) {
-    std::map<int, std::string> order;
-    for (const ControlLayout& c : mainWindowControls()) {
-        const std::string name = std::string(controlName(c.name)) +
-                                 (c.index == kNoIndex ? "" : std::to_string(c.index)) + " ";
-        EXPECT_TRUE(order.emplace(c.tabIndex, name).second) << name << "shares its place";
-    }
-    std::string walked;
-    for (const auto& [index, control] : order) walked += control;
-    EXPECT_EQ(walked,
-              "Frame1 cmdStart cmdNav cmdContinue cmdNavigate1 cmdNavigate2 cmdNavigate3 "
-              "cmdNavigate4 cmdNavigate5 cmdNavigate6 cmdNavigate7 cmdNavigate8 cmdNavigate9 "
-              "cmdTurnLeft cmdTurnRght cmdTurnArnd cmdAnchor cmdPillar cmdDirection0 "
-              "cmdDirection1 cmdDirection2 cmdDirection3 cmdDirection4 cmdDirection5 "
-              "cmdDirection6 cmdDirection7 cmdStop BlueGem0 cmdSpeed1 cmdSpeed2 cmdSpeed3 "
-              "BlueGem1 BlueGem2 BlueGem3 BlueGem4 ");
 }
 
 TEST(MainWindowLayout, MenusInOrderWithSeparatorsAndOnlySimpleChecked) {

@@ -96,6 +96,18 @@ TEST_F(Shell, APictureClickIsAPressAndAReleaseInsideTheElement) {
     EXPECT_EQ(desktop.form().intFacing, 2);
 }
 
+// With no game window the tick types the phrase into the helm itself: a control holding the
+// focus would be pressed by its blank or Enter and relay again, for ever.
+TEST_F(Shell, NoControlKeepsTheFocusSoKeysTypedIntoTheHelmPressNothing) {
+    desktop.window().action(Menu::mnuAdvanced)->trigger();
+    QTest::mouseClick(widget("cmdNavigate3"), Qt::LeftButton);
+    desktop.form().strCommand.clear();
+    QWidget* focus = desktop.window().focusWidget();
+    for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space})
+        QTest::keyClick(focus != nullptr ? focus : &desktop.window(), key);
+    EXPECT_EQ(desktop.form().strCommand, "");
+}
+
 // Timer1 only ticks from the event loop, which nothing here runs: the first count can run
 // out without the tick coming, and the second command must start a whole 300 ms again.
 TEST_F(Shell, ASecondCommandStartsThe300MsAfresh) {

@@ -150,6 +150,9 @@ void MainWindow::onCommand(int id, HWND control) {
             if (menuCommandId(item.name) == id) return events_.menu(item.name);
         return;
     }
+    // A push button takes the focus when clicked, and no control of the main window may keep
+    // it (see the layout): a phrase typed back into this window would press it again.
+    if (GetFocus() == control) SetFocus(window_);
     if (const std::optional<ControlId> clicked = children_.commandControl(id))
         events_.click(*clicked);
 }

@@ -45,7 +45,9 @@ HWND createControl(HWND parent, HINSTANCE instance, const ControlLayout& control
     }
     case ControlKind::PushButton:
         return createChild(parent, instance, L"BUTTON", caption,
-                           WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), place, id);
+                           (control.tabIndex >= 0 ? WS_TABSTOP : 0) |
+                               (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                           place, id);
     case ControlKind::Frame: {
         const HWND frame =
             createChild(parent, instance, L"BUTTON", caption, BS_GROUPBOX, place, id);
