@@ -34,6 +34,11 @@ def ask(*args):
     return subprocess.run(args, capture_output=True, text=True).stdout
 
 
+def active_window():
+    """The window the window manager has made active, as xdotool names windows."""
+    return ask("xdotool", "getactivewindow").strip()
+
+
 def wait_for(condition, timeout=20.0):
     """Whether the condition came true within the timeout: a ceiling only, the wait ends as
     soon as it holds."""
@@ -112,7 +117,7 @@ class Receiver:
         self.window = int(first.split("\t")[1], 16)
         # openbox frames a new window and gives it the focus on its own time; a click on the
         # helm's menu before that would see its menu closed by the focus moving.
-        wait_for(lambda: ask("xdotool", "getactivewindow").strip() == str(self.window), 5)
+        wait_for(lambda: active_window() == str(self.window), 5)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
 
@@ -208,7 +213,7 @@ class Helmsway:
         try:
             self.menu("Options", 2)
             prompt = str(find_window("^Ship Name$", self.proc.pid))
-            if not wait_for(lambda: ask("xdotool", "getactivewindow").strip() == prompt):
+            if not wait_for(lambda: active_window() == prompt):
                 raise RuntimeError("the Ship Name prompt did not get the focus")
             run("xdotool", "key", "ctrl+v")
             # xclip ends once it has handed the text over; the Enter comes after it.
