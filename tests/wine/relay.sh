@@ -42,7 +42,7 @@ click cmdDirection 1
 expect_typed "$game" "Forward Left One"
 
 # Interface, Advanced; then a push button of the map frame.
-menu 1 Interface
+menu mnuInterface mnuAdvanced
 wait_until 20 'probe window | grep -qxF client=167x293' || fail "Advanced never shown"
 click cmdNavigate 3
 expect_typed "$game" "Goto 3"
@@ -54,25 +54,25 @@ case $(setxkbmap -query | sed -n 's/^layout: *//p') in
 fr) name='Mer é+(42) ç' ;;
 *) name='Sea Dog {+}(42)' ;;
 esac
-menu 2
+menu mnuOptions mnuName
 probe wait-foreground "Ship Name" >/dev/null
 xdotool type --delay 20 "$name"
 xdotool key Return
 expect_typed "$game" "Set Name $name"
 # Pasted: letters no keyboard layout here has, and one beyond the 16-bit range; then OK.
 paste_ready 'Ægir ß 𝄞'
-menu 2
+menu mnuOptions mnuName
 probe wait-foreground "Ship Name" >/dev/null
 xdotool key ctrl+v
 click_ok "Ship Name"
 expect_typed "$game" "Set Name Ægir ß 𝄞"
 # Esc relays nothing. About closed by its OK button and a click right after: the click's
 # command, once.
-menu 2
+menu mnuOptions mnuName
 probe wait-foreground "Ship Name" >/dev/null
 xdotool type --delay 20 Ghost
 xdotool key Escape
-menu 3
+menu mnuOptions mnuAbout
 click_ok "About Helmsway"
 click cmdStop
 expect_typed "$game" Stop

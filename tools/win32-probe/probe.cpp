@@ -17,6 +17,8 @@
 //                                 screen rectangle: left top right bottom
 //   wait-foreground <title>       wait until the window of that title is in the foreground
 //   wait-popup                    wait until a menu is open
+//   menu-place <item>             print the screen place of a menu title, or of an item of the
+//                                 open menu: x y
 //   sync <title>                  wait until the window of that title has handled its input
 #include <windows.h>
 
@@ -27,8 +29,9 @@
 #include <string_view>
 #include <vector>
 
-#include "MenuStateHook.h"
+#include "MenuHook.h"
 #include "app/Controls.h"
+#include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
 #include "support/win32/WideText.h"
@@ -67,13 +70,9 @@ HWND waitFor(const wchar_t* windowClass, const wchar_t* title, int timeoutMs = 1
     return nullptr;
 }
 
-// Menus open in windows of their own class; a closed one may stay around hidden, so every
-// window of the class is looked at.
 bool waitForPopupMenu(int timeoutMs = 15000) {
     for (int waited = 0; waited < timeoutMs; waited += 20) {
-        for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu != nullptr;
-             menu = FindWindowExW(nullptr, menu, L"#32768", nullptr))
-            if (IsWindowVisible(menu)) return true;
+        if (openMenuWindow() != nullptr) return true;
         Sleep(20);
     }
     return false;
@@ -89,7 +88,7 @@ bool waitForForeground(const std::wstring& title, int timeoutMs = 15000) {
     return false;
 }
 
-HWND mainWindow() {
+HWND helmWindow() {
     const HWND window = FindWindowW(win32::kMainWindowClass, nullptr);
     if (window == nullptr) fail("no main window");
     return window;
@@ -110,7 +109,7 @@ Menu menuNamed(const std::wstring& name) {
 }
 
 HWND controlWindow(ControlId id) {
-    const HWND control = GetDlgItem(mainWindow(), win32::controlCommandId(id));
+    const HWND control = GetDlgItem(helmWindow(), win32::controlCommandId(id));
     if (control == nullptr) fail("no such control");
     return control;
 }
@@ -136,9 +135,8 @@ void click(HWND control) {
     deliver(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
-// Menus live in the memory of the process that made them, so GetMenuState works only inside
-// Helmsway: the probe hooks Helmsway's thread with probehook.dll and asks the hook.
-UINT menuState(HWND window, Menu item) {
+// Asks the hook inside Helmsway a question and returns its answer (MenuHook.h).
+INT_PTR askHelmsway(HWND window, const wchar_t* question, const wchar_t* answerProp, WPARAM w) {
     static HHOOK hook = [window] {
         wchar_t path[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -152,18 +150,43 @@ UINT menuState(HWND window, Menu item) {
                                  GetWindowThreadProcessId(window, nullptr));
     }();
     if (hook == nullptr) fail("cannot hook Helmsway");
-    RemovePropW(window, kMenuStateProp);
-    SendMessageW(window, RegisterWindowMessageW(kAskMenuState),
-                 static_cast<WPARAM>(win32::menuCommandId(item)), 0);
-    const auto answer = reinterpret_cast<INT_PTR>(GetPropW(window, kMenuStateProp));
+    RemovePropW(window, answerProp);
+    SendMessageW(window, RegisterWindowMessageW(question), w, 0);
+    return reinterpret_cast<INT_PTR>(GetPropW(window, answerProp));
+}
+
+UINT menuState(HWND window, Menu item) {
+    const INT_PTR answer = askHelmsway(window, kAskMenuState, kMenuStateProp,
+                                       static_cast<WPARAM>(win32::menuCommandId(item)));
     if (answer == 0) fail("the hook did not answer");
     return static_cast<UINT>(answer - 2);
+}
+
+// Where a real click chooses the item: a title in the menu bar, or an item of the open menu.
+void printMenuItemCentre(Menu wanted) {
+    int title = -1, item = 0;
+    for (const MenuLayout& entry : mainWindowMenus()) {
+        if (entry.isTitle()) {
+            ++title;
+            item = 0;
+        } else {
+            ++item;
+        }
+        if (entry.name != wanted) continue;
+        const INT_PTR centre = askHelmsway(helmWindow(), kAskMenuItemCentre, kMenuItemCentreProp,
+                                           MAKEWPARAM(item, title));
+        if (centre == 0) fail("no place for the menu item (is its menu open?)");
+        std::printf("%lld %lld\n", static_cast<long long>(centre & 0xFFFFFFFF),
+                    static_cast<long long>(centre >> 32));
+        std::fflush(stdout);
+        return;
+    }
 }
 
 std::string flag(bool value) { return value ? "1" : "0"; }
 
 void describeMainWindow() {
-    const HWND window = mainWindow();
+    const HWND window = helmWindow();
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     print("thickframe", flag(style & WS_THICKFRAME));
@@ -215,7 +238,7 @@ void describeAbout() {
     print("about.origin", std::to_string(outer.left) + "," + std::to_string(outer.top));
     print("about.outer", std::to_string(outer.right - outer.left) + "x" +
                              std::to_string(outer.bottom - outer.top));
-    print("main.enabled", flag(IsWindowEnabled(mainWindow())));
+    print("main.enabled", flag(IsWindowEnabled(helmWindow())));
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &info);
@@ -297,7 +320,7 @@ int wmain(int argc, wchar_t** argv) {
             const std::wstring name = next();
             click(controlWindow(controlNamed(name, optional())));
         } else if (command == L"menu") {
-            deliver(mainWindow(), WM_COMMAND,
+            deliver(helmWindow(), WM_COMMAND,
                     static_cast<WPARAM>(win32::menuCommandId(menuNamed(next()))), 0);
         } else if (command == L"window") {
             describeMainWindow();
@@ -320,14 +343,14 @@ int wmain(int argc, wchar_t** argv) {
         } else if (command == L"ticks") {
             print("ticks", std::to_string(GetTickCount64()));
         } else if (command == L"close") {
-            PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageW(helmWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
         } else if (command == L"foreground") {
             wchar_t title[128] = {};
             GetWindowTextW(GetForegroundWindow(), title, 128);
             print("foreground", narrow(title));
         } else if (command == L"origin") {
             POINT origin{0, 0};
-            ClientToScreen(mainWindow(), &origin);
+            ClientToScreen(helmWindow(), &origin);
             std::printf("%ld %ld\n", origin.x, origin.y);
             std::fflush(stdout);
         } else if (command == L"ok-rect") {
@@ -337,6 +360,8 @@ int wmain(int argc, wchar_t** argv) {
             GetWindowRect(GetDlgItem(window, IDOK), &place);
             std::printf("%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
             std::fflush(stdout);
+        } else if (command == L"menu-place") {
+            printMenuItemCentre(menuNamed(next()));
         } else if (command == L"wait-popup") {
             if (!waitForPopupMenu()) fail("no menu opened");
         } else if (command == L"sync") {

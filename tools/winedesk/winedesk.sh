@@ -109,25 +109,19 @@ click_ok() {
   title=$1
   set -- $(probe ok-rect "$title")
   [ $# -eq 4 ] || fail "no OK button in $title: $*"
-  xdotool mousemove $((screen_x + ($1 + $3) / 2)) $((screen_y + ($2 + $4) / 2)) click 1
+  click_screen $((($1 + $3) / 2)) $((($2 + $4) / 2))
 }
 
-# menu <downs> [Interface]: opens Options by a click on its title, or Interface (the next
-# title, entered with Right, its first item already chosen), then presses Down that many times
-# and Enter. The keys skip separators, so the count is the item's place in its menu. Each
-# click lands 20 pixels beside the one before: Windows takes a second click on the same spot
-# of a title bar or menu bar soon after the first for a double click, which opens no menu.
-menu_clicks=0
+# menu <title> <item>: real clicks on a menu title and then on the item, at the places the hook
+# inside Helmsway reads while the menu is open (keys pressed into a menu just opened may be
+# lost on a busy machine).
 menu() {
   settle
-  menu_clicks=$((menu_clicks + 1))
-  xdotool mousemove $((client_x + 10 + menu_clicks % 2 * 20)) $((client_y - 6)) click 1
+  click_screen $(probe menu-place "$1")
   probe wait-popup >/dev/null
-  keys=""
-  [ "${2:-}" = Interface ] && keys=Right
-  for _ in $(seq "$1"); do keys="$keys Down"; done
-  xdotool key $keys Return
+  click_screen $(probe menu-place "$2")
 }
+click_screen() { xdotool mousemove $((screen_x + $1)) $((screen_y + $2)) click 1; }
 
 # paste_ready <text>: the text on the X clipboard, for a ctrl+v into a Wine window.
 paste_ready() {
