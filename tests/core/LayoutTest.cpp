@@ -1,5 +1,5 @@
 // The layout tables against the windows' reference drawings, typed in here: every control's
-// place, size, caption and bitmap size, the keyboard order and the menus.
+// place, size, caption and bitmap size, and which control takes the focus.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -69,15 +69,6 @@ TEST(MainWindowLayout, EveryControlSitsWhereTheDrawingPutsIt) {
         EXPECT_EQ(control->bitmapSize.width, r.bitmap.width);
         EXPECT_EQ(control->bitmapSize.height, r.bitmap.height);
     }
-}
-
-TEST(MainWindowLayout, MenusInOrderWithSeparatorsAndOnlySimpleChecked) {
-    std::string walked;
-    for (const MenuLayout& item : mainWindowMenus())
-        walked += (item.isTitle() ? "|" : "") + std::string(item.caption) +
-                  (item.checked ? "*" : "") + ";";
-    EXPECT_EQ(walked,
-              "|Options;Always On Top;-;Set Ship Name;-;About;-;Exit;|Interface;Simple*;Advanced;");
 }
 
 TEST(AboutLayout, EveryControlAndTextAsDrawn) {

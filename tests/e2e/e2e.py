@@ -96,10 +96,7 @@ def game_window(p):
             # No game window at all: the keys go wherever the focus is, and nothing breaks.
             ("no game window", "\U0001F6A2", lambda: None, lambda game: None),
             # The game window closes between the activation and the tick.
-            ("closed before the tick", "\u2693", receiver, lambda game: game.close()),
-            # A game window that takes no notice of its keys.
-            ("ignoring receiver", "\U0001F30A", lambda: receiver(ignore=True),
-             lambda game: None)]:
+            ("closed before the tick", "\u2693", receiver, lambda game: game.close())]:
         h, window = helmdesk.Helmsway(p["helmsway"], p["places"]), game()
         check(case + ": typed, still running",
               typed_somewhere(h, name, then=lambda: before_tick(window)) and h.alive())

@@ -74,8 +74,6 @@ TEST_F(Shell, AboutOpensFreshEachTimeAndEveryWayOfClosingItWorks) {
             auto* title = modal.findChild<QLabel*>("lblTitle");
             EXPECT_EQ(title->text(), "Helmsway");
             EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 13.5);
-            EXPECT_EQ(modal.findChild<QLabel*>("lblVersion")->text(), "Version 4.0");
-            EXPECT_EQ(modal.findChild<QLabel*>("lblDescription")->text().size(), 143);
             // The white line runs from x = 7 to the window's right edge, 2 pixels thick.
             EXPECT_EQ(modal.findChild<QWidget*>("Line10")->geometry().intersected(modal.rect()),
                       QRect(7, 164, 305 - 7, 2));

@@ -107,9 +107,8 @@ class Receiver:
     """helmsway-receiver (or helmsway-receiver-sdl2, which takes only a title), its lines
     gathered by a thread. `window_class` lets it pose as another program's window."""
 
-    def __init__(self, exe, title="Ultima Online", ignore=False, window_class=None):
-        args = [exe, "--title", title] + (["--ignore"] if ignore else [])
-        args += ["--class", window_class] if window_class else []
+    def __init__(self, exe, title="Ultima Online", window_class=None):
+        args = [exe, "--title", title] + (["--class", window_class] if window_class else [])
         self.proc = subprocess.Popen(args, stdout=subprocess.PIPE, text=True, encoding="utf-8")
         first = self.proc.stdout.readline()
         if not first.startswith("ready\t"):

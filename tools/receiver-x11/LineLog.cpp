@@ -2,8 +2,8 @@
 
 namespace receiver {
 
-LineLog::LineLog(std::FILE* out, bool silent)
-    : out_(out), silent_(silent), start_(std::chrono::steady_clock::now()) {}
+LineLog::LineLog(std::FILE* out)
+    : out_(out), start_(std::chrono::steady_clock::now()) {}
 
 void LineLog::ready(unsigned long window) {
     std::fprintf(out_, "ready\t0x%lx\n", window);
@@ -11,7 +11,6 @@ void LineLog::ready(unsigned long window) {
 }
 
 void LineLog::line(const std::string& text) {
-    if (silent_) return;
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start_)
                         .count();

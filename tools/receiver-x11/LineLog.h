@@ -9,13 +9,12 @@ namespace receiver {
 
 class LineLog {
 public:
-    LineLog(std::FILE* out, bool silent);
+    explicit LineLog(std::FILE* out);
     void ready(unsigned long window);
     void line(const std::string& text);
 
 private:
     std::FILE* out_;
-    bool silent_;
     std::chrono::steady_clock::time_point start_;
 };
 

@@ -22,8 +22,6 @@ std::optional<Options> parseOptions(int argc, char** argv) {
                 std::from_chars(value.data(), value.data() + value.size(), options.stallMs);
             if (error != std::errc{} || end != value.data() + value.size() || options.stallMs < 0)
                 return std::nullopt;
-        } else if (arg == "--ignore") {
-            options.ignore = true;
         } else {
             return std::nullopt;
         }

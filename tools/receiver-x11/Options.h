@@ -7,7 +7,6 @@ namespace receiver {
 struct Options {
     std::string title = "Ultima Online";
     std::string windowClass = "HelmswayReceiver";  // WM_CLASS's class: to pose as another program
-    bool ignore = false;  // take keys, log nothing: a receiver that drops its input
     std::string logFile;  // empty: stdout
     int stallMs = 0;      // stop reading this long once the first key is in, like a game loading
 };

@@ -1,5 +1,5 @@
 // helmsway-receiver: a window titled like the game's that logs what is typed into it.
-//   helmsway-receiver [--title T] [--class C] [--ignore] [--log FILE] [--stall MS]
+//   helmsway-receiver [--title T] [--class C] [--log FILE] [--stall MS]
 // Prints "ready\t<window id>" once the window is shown, then "<ms>\t<text>" per Enter.
 #include <X11/Xlib.h>
 #include <langinfo.h>
@@ -39,8 +39,7 @@ int main(int argc, char** argv) {
     auto options = receiver::parseOptions(argc, argv);
     if (!options) {
         std::fprintf(stderr,
-                     "usage: helmsway-receiver [--title T] [--class C] [--ignore] [--log FILE] "
-                     "[--stall MS]\n");
+                     "usage: helmsway-receiver [--title T] [--class C] [--log FILE] [--stall MS]\n");
         return 2;
     }
     useUtf8Locale();
@@ -60,7 +59,7 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
 
-    receiver::LineLog log(out, options->ignore);
+    receiver::LineLog log(out);
     bool running = true;
     {
         receiver::ReceiverWindow window(display, *options, log);
