@@ -6,24 +6,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "Properties.h"
+
 namespace helmsway::x11::test {
 namespace {
 
+// The windows a property of the root window lists.
 std::vector<unsigned long> rootWindows(Display* display, const char* property) {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    std::vector<unsigned long> out;
-    if (XGetWindowProperty(display, DefaultRootWindow(display),
-                           XInternAtom(display, property, False), 0, 4096, False, XA_WINDOW, &type,
-                           &format, &count, &after, &data) == Success &&
-        data) {
-        const auto* items = reinterpret_cast<unsigned long*>(data);
-        out.assign(items, items + count);
-        XFree(data);
-    }
-    return out;
+    return longsProperty(display, DefaultRootWindow(display), atom(display, property), XA_WINDOW);
 }
 
 }  // namespace
