@@ -8,9 +8,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -20,35 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "Processes.h"
 #include "TestDesktop.h"
 #include "X11Relay.h"
 
-extern char** environ;
-
 namespace helmsway::x11::test {
 namespace {
-
-// A process that runs under a program's name, for a window to claim as its own.
-class NamedProcess {
-public:
-    explicit NamedProcess(const char* name) {
-        char sleep[] = "sleep", seconds[] = "60";
-        std::string argv0 = name;
-        char* argv[] = {argv0.data(), seconds, nullptr};
-        if (posix_spawnp(&pid_, sleep, nullptr, nullptr, argv, environ) != 0) pid_ = -1;
-    }
-    ~NamedProcess() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-    }
-    NamedProcess(const NamedProcess&) = delete;
-    NamedProcess& operator=(const NamedProcess&) = delete;
-    long pid() const { return pid_; }
-
-private:
-    pid_t pid_ = -1;
-};
 
 std::string thisHost() {
     char name[HOST_NAME_MAX + 1] = {};
@@ -112,7 +86,7 @@ void runCase(const Case& c) {
     SCOPED_TRACE(c.name);
     Display* display = testDisplay();
     const bool managed = windowManagerRuns(display);
-    std::vector<std::unique_ptr<NamedProcess>> processes;
+    std::vector<std::unique_ptr<ChildProcess>> processes;  // a window's program
     std::vector<std::unique_ptr<TestWindow>> windows;
     for (std::size_t i = 0; i < c.windows.size(); ++i) {
         const Shown& shown = c.windows[i];
@@ -127,7 +101,8 @@ void runCase(const Case& c) {
         if (shown.program) {
             long pid = getpid();
             if (*shown.program) {
-                processes.push_back(std::make_unique<NamedProcess>(shown.program));
+                processes.push_back(std::make_unique<ChildProcess>(
+                    "sleep", shown.program, std::vector<std::string>{"60"}));
                 pid = processes.back()->pid();
             }
             claimProcess(display, window, pid, shown.remote ? "elsewhere.example" : thisHost());

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "ReceiverProcess.h"
+#include "Processes.h"
 #include "TestDesktop.h"
 #include "X11Relay.h"
 #include "relay/KeystrokeNotation.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The receiver tool run as a child process, its log read line by line from a pipe.
+// The tests' child processes: any program under a name of the test's choosing, and the receiver
+// tool with its log read line by line from a pipe.
 #include <X11/Xlib.h>
 #include <sys/types.h>
 
@@ -10,12 +11,26 @@
 
 namespace helmsway::x11::test {
 
+// A program, found in PATH, running under `name` (its argv[0]) until this object goes
+// (SIGTERM); its standard output on a pipe.
+class ChildProcess {
+public:
+    ChildProcess(const std::string& program, const std::string& name,
+                 std::vector<std::string> arguments);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    pid_t pid() const { return pid_; }
+    int output() const { return output_; }
+
+private:
+    pid_t pid_ = -1;
+    int output_ = -1;
+};
+
 class ReceiverProcess {
 public:
     explicit ReceiverProcess(std::vector<std::string> arguments = {});
-    ~ReceiverProcess();
-    ReceiverProcess(const ReceiverProcess&) = delete;
-    ReceiverProcess& operator=(const ReceiverProcess&) = delete;
 
     // The receiver's window, once it has said it is ready (None if it never did).
     Window window() const { return window_; }
@@ -25,8 +40,7 @@ public:
         std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
 private:
-    pid_t pid_ = -1;
-    int output_ = -1;
+    ChildProcess process_;
     std::string buffer_;
     Window window_ = None;
 };
