@@ -2,7 +2,7 @@
 subcommand runs on a desktop of its own (bench/run starts it) and appends JSON records to the
 results file; `report` prints the tables.
 
-  bench.py typing|clicks|startup|idle RESULTS [--smoke] [--layout L]
+  bench.py typing|clicks|bursts|startup|idle RESULTS [--smoke] [--layout L]
   bench.py report RESULTS
 """
 import argparse
@@ -213,6 +213,28 @@ def clicks(args):
         r.close()
 
 
+def bursts(args):
+    """Bursts of clicks at a few hundred a second on Stop, each ended by one on the pad's
+    bottom element; the program's memory after each, against the first, which warms up."""
+    rounds, per_burst = (1, 300) if args.smoke else (4, 1500)
+    places = helmdesk.load_places(PLACES)
+    r, h = helmdesk.Receiver(RECEIVER), helmdesk.Helmsway(HELMSWAY, places)
+    rates, rss = [], []
+    try:
+        for _ in range(rounds + 1):
+            t = time.monotonic()
+            h.click("cmdStop", repeat=per_burst, delay_ms=2)
+            h.click("cmdDirection", 5)
+            rates.append(per_burst / (time.monotonic() - t))
+            r.take(2)
+            rss.append(h.rss_kb())
+    finally:
+        h.close()
+        r.close()
+    record(args.results, bench="bursts", clicks=per_burst * (rounds + 1),
+           rate=statistics.median(rates), rss_kb=rss)
+
+
 # ---------------------------------------------------------------------------------------------
 # Start-up, footprint and idle, for a program against its floor.
 
@@ -373,6 +395,12 @@ def report(args):
           ["side", "n", "activation p50", "activation p99", "last key p50", "last key p99",
            "min", "max"], rows)
 
+    rows = [(r["clicks"], "%.0f" % r["rate"], r["rss_kb"][0], r["rss_kb"][-1],
+             r["rss_kb"][-1] - r["rss_kb"][0]) for r in records if r["bench"] == "bursts"]
+    table("Bursts of clicks (goal: memory flat)",
+          ["clicks", "clicks/s", "VmRSS after the first, kB", "after the last, kB", "grown, kB"],
+          rows)
+
     rows = [(r["platform"], r["program"], "%.0f" % r["start_ms"], "%.1f" % (r["rss_kb"] / 1024),
              "%.0f" % (r["size"] / 1024), "%.0f" % (r["stripped"] / 1024))
             for r in records if r["bench"] == "startup"]
@@ -388,7 +416,7 @@ def report(args):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("what", choices=["typing", "clicks", "startup", "idle", "report"])
+    parser.add_argument("what", choices=["typing", "clicks", "bursts", "startup", "idle", "report"])
     parser.add_argument("results")
     parser.add_argument("--smoke", action="store_true")
     parser.add_argument("--layout", default="us")
