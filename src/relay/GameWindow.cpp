@@ -1,20 +1,27 @@
 #include "relay/GameWindow.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
+
+#include "relay/GameClients.h"
 
 namespace helmsway {
 namespace {
 
-// A character's or a shard's name as a title shows it: something, without parentheses, dashes
-// between blanks, control characters or blanks at either end, so "Boats guide - Firefox" is no
-// character's name.
-bool isName(std::string_view name) {
-    return !name.empty() && name.front() != ' ' && name.back() != ' ' &&
-           name.find_first_of("()") == std::string_view::npos &&
-           name.find(" - ") == std::string_view::npos &&
-           std::none_of(name.begin(), name.end(),
+// Anything the player may put before a fork's title: no control characters, no blank at
+// either end.
+bool isPrefix(std::string_view prefix) {
+    return !prefix.empty() && prefix.front() != ' ' && prefix.back() != ' ' &&
+           std::none_of(prefix.begin(), prefix.end(),
                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+}
+
+// A character's or a shard's name as a title shows it: without parentheses or dashes between
+// blanks, so "Boats guide - Firefox" is no character's name.
+bool isName(std::string_view name) {
+    return isPrefix(name) && name.find_first_of("()") == std::string_view::npos &&
+           name.find(" - ") == std::string_view::npos;
 }
 
 // Digits and dots, at least two numbers, as in "1.1.0.0".
@@ -27,11 +34,13 @@ bool isVersion(std::string_view version) {
 }
 
 bool isValue(std::string_view placeholder, std::string_view value) {
-    return placeholder == "{version}" ? isVersion(value) : isName(value);
+    if (placeholder == "{version}") return isVersion(value);
+    if (placeholder == "{prefix}") return isPrefix(value);
+    return isName(value);
 }
 
 // Whether the title has the pattern's shape: its text as it stands, each placeholder
-// ({character}, {shard}, {version}) standing for one value of its kind.
+// standing for one value of its kind.
 bool fits(std::string_view pattern, std::string_view title) {
     const auto open = pattern.find('{');
     if (open == std::string_view::npos) return pattern == title;
@@ -52,53 +61,8 @@ bool fits(std::string_view pattern, std::string_view title) {
     return false;
 }
 
-struct GameClient {
-    std::span<const std::string_view> titles;
-    std::span<const std::string_view> programs;  // its program files, where they are known
-};
-
-// The classic client, before and after login. It runs as whatever its installer named it, on
-// Linux under Wine, so only its titles tell it.
-constexpr std::string_view kClassicTitles[] = {"Ultima Online",
-                                               "Ultima Online - {character} ({shard})"};
-// ClassicUO before and after login, release and development builds.
-constexpr std::string_view kClassicUoTitles[] = {
-    "ClassicUO - {version}", "{character} - ClassicUO - {version}", "ClassicUO [dev] - {version}",
-    "{character} - ClassicUO [dev] - {version}"};
-constexpr std::string_view kClassicUoPrograms[] = {"ClassicUO", "ClassicUO.bin.x86_64",
-                                                   "ClassicUO.exe"};
-
-// The game clients, one row each.
-constexpr GameClient kClients[] = {
-    {kClassicTitles, {}},
-    {kClassicUoTitles, kClassicUoPrograms},
-};
-
-// Programs whose windows may well be titled after the game but never are it: browsers, file
-// managers (a folder "Ultima Online" is titled exactly so), editors and viewers, chat. Program
-// file names and window classes alike, lower case, without ".exe".
-// clang-format off
-constexpr std::string_view kNeverTheGame[] = {
-    // browsers
-    "firefox", "firefox-esr", "mozillawindowclass", "chromium", "chrome",
-    "google-chrome", "chrome_widgetwin_1", "msedge", "microsoft-edge", "brave", "brave-browser",
-    "opera", "vivaldi", "epiphany", "org.gnome.epiphany", "konqueror", "falkon", "iexplore",
-    // file managers
-    "explorer", "cabinetwclass", "nautilus", "org.gnome.nautilus", "dolphin", "thunar", "nemo",
-    "caja", "pcmanfm", "pcmanfm-qt", "krusader", "doublecmd",
-    // editors and viewers
-    "notepad", "notepad++", "wordpad", "winword", "soffice", "soffice.bin", "libreoffice",
-    "gedit", "org.gnome.gedit", "gnome-text-editor", "org.gnome.texteditor", "kate", "kwrite",
-    "mousepad", "pluma", "xed", "code", "evince", "org.gnome.evince", "okular", "atril",
-    "acrord32",
-    // chat
-    "discord", "telegram", "telegram-desktop", "hexchat", "pidgin", "element-desktop",
-    "signal-desktop", "slack", "teams", "skype",
-};
-// clang-format on
-
 // "ClassicUO.exe" and "ClassicUO" are one program; Windows file names ignore case.
-std::string programKey(std::string_view name) {
+std::string nameKey(std::string_view name) {
     std::string key(name);
     std::transform(key.begin(), key.end(), key.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -107,34 +71,57 @@ std::string programKey(std::string_view name) {
     return key;
 }
 
+bool names(std::span<const std::string_view> list, std::string_view name) {
+    if (name.empty()) return false;
+    const std::string key = nameKey(name);
+    return std::any_of(list.begin(), list.end(),
+                       [&](std::string_view listed) { return nameKey(listed) == key; });
+}
+
 bool hasTitleOf(const GameClient& client, std::string_view title) {
     return std::any_of(client.titles.begin(), client.titles.end(),
                        [&](std::string_view pattern) { return fits(pattern, title); });
 }
 
-// The program is known, and known to be something else than a client whose titles fit.
-bool isSomethingElse(std::string_view program, std::string_view title) {
-    const std::string key = programKey(program);
-    if (key.empty()) return false;
-    if (std::find(std::begin(kNeverTheGame), std::end(kNeverTheGame), key) !=
-        std::end(kNeverTheGame))
-        return true;
-    return std::any_of(std::begin(kClients), std::end(kClients), [&](const GameClient& client) {
-        return !hasTitleOf(client, title) &&
-               std::any_of(client.programs.begin(), client.programs.end(),
-                           [&](std::string_view own) { return programKey(own) == key; });
-    });
+// What the window's program and class say of it, for one client.
+enum class Claim {
+    none,        // nothing: neither is the client's
+    window,      // a window of the client
+    otherWindow  // a window of the client's process that is not its game window
+};
+
+Claim claimOf(const GameClient& client, const WindowFacts& window) {
+    const bool byClass = names(client.classes, window.windowClass);
+    // X11 classes a Wine or SDL window after its program.
+    const bool byProgram =
+        names(client.programs, window.program) || names(client.programs, window.windowClass);
+    if (!byClass && !byProgram) return Claim::none;
+    // Where the client's own class is known, the client's other windows (a message box, an
+    // assistant's window inside its process) have another class.
+    if (!byClass && !client.classes.empty() && !window.windowClass.empty() &&
+        !names(client.programs, window.windowClass))
+        return Claim::otherWindow;
+    return Claim::window;
 }
 
 }  // namespace
 
 bool isGameWindow(const WindowFacts& window) {
     if (window.ours || !window.visible) return false;
-    return std::any_of(
-               std::begin(kClients), std::end(kClients),
-               [&](const GameClient& client) { return hasTitleOf(client, window.title); }) &&
-           !isSomethingElse(window.program, window.title) &&
-           !isSomethingElse(window.windowClass, window.title);
+    if (names(neverTheGame(), window.program) || names(neverTheGame(), window.windowClass))
+        return false;
+    for (const GameClient& client : gameClients()) {
+        switch (claimOf(client, window)) {
+        case Claim::window: return client.anyTitle || hasTitleOf(client, window.title);
+        case Claim::otherWindow: return false;
+        case Claim::none: break;
+        }
+    }
+    // A program the system does not tell, or one we do not know (a renamed client, Wine's or
+    // Mono's loader): the title decides.
+    const auto clients = gameClients();
+    return std::any_of(clients.begin(), clients.end(),
+                       [&](const GameClient& client) { return hasTitleOf(client, window.title); });
 }
 
 std::optional<std::size_t> chooseGameWindow(std::span<const WindowFacts> topmostFirst) {

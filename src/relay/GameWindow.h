@@ -1,11 +1,11 @@
 #pragma once
-// Which top-level window is the game's. Players run one of a few clients, each known by the
-// shape of the titles it gives its window (the table in GameWindow.cpp, one row per client).
-// The shape is strict enough that a browser tab, a launcher or a document named after the game
-// does not fit. What the system tells about the window's program is a second guard where it is
-// known: a window of a browser, file manager, editor or chat program never counts, whatever
-// its title, and neither does a window of one client titled like another. An unknown program
-// name (a renamed or wrapped client) leaves the decision to the title.
+// Which top-level window is the game's, by what stays of each client (GameClients.h) under the
+// setups players run. A window of a client's program or class is that client's, and counts
+// when its title has one of the client's shapes, or whatever its title where an assistant
+// rewrites it. Where the program is unknown (a renamed or wrapped client, a process on another
+// machine) the title decides; its shapes are strict enough that a browser tab, a launcher or a
+// document named after the game does not fit. A window of a browser, file manager, editor,
+// chat program or assistant never counts, whatever its title.
 #include <cstddef>
 #include <optional>
 #include <span>

@@ -12,13 +12,18 @@ namespace {
 WindowFacts titled(std::string title) { return {std::move(title), "", "", true, false}; }
 
 TEST(GameWindow, TitlesOfTheClientsCountAndTheirDecoysDoNot) {
-    // The classic client and ClassicUO, before and after login, release and development builds.
+    // The classic client, ClassicUO and TazUO, before and after login, release and development
+    // builds, with title-bar stats and an assistant plugin's words.
     for (const char* title :
          {"Ultima Online", "Ultima Online - Sam (Atlantic)",
           "Ultima Online - Lord Blackthorn (Great Lakes)", "Ultima Online - J\xc3\xb6rg (Europa)",
           "ClassicUO - 1.1.0.0", "ClassicUO - 0.1.11.276", "Sam - ClassicUO - 1.1.0.0",
           "ClassicUO [dev] - 1.1.0.0", "Sam - ClassicUO [dev] - 1.1.0.0",
-          "Lord Blackthorn - ClassicUO - 1.1.0.0"})
+          "Lord Blackthorn - ClassicUO - 1.1.0.0",
+          "Sam - HP 85/100, MP 42/50, SP 95/100 - ClassicUO - 1.1.0.0",
+          "Sam | HP 50/60 - ClassicUO - 1.1.0.0", "Sam (Razor CE) - ClassicUO [dev] - 1.1.0.0",
+          "[TazUO - 5.25.0]", "Sam - [TazUO - 5.25.0]", "TazUO [dev] - 5.25.0",
+          "Sam - TazUO [dev] - 5.25.0", "Sam - HP 85/100 - [TazUO - 5.25.0]"})
         EXPECT_TRUE(isGameWindow(titled(title))) << title;
     // Browsers, documents, launchers and chat named after the game, and near misses of each
     // client's shapes.
@@ -27,7 +32,12 @@ TEST(GameWindow, TitlesOfTheClientsCountAndTheirDecoysDoNot) {
          "Ultima Online - Sam (Atlantic) - Google Chrome", "Ultima Online.txt - Notepad",
          "Ultima Online - Boats guide - Chapter (2) - Chromium", "Ultima Online Launcher",
          "*Ultima Online - boats.txt - gedit", "ClassicUO Launcher", "ClassicUO Launcher - 1.1.0.0",
-         "#boats | Ultima Online - Discord", "ClassicUO - 1.1.0.0 - GitHub - Mozilla Firefox"},
+         "#boats | Ultima Online - Discord", "ClassicUO - 1.1.0.0 - GitHub - Mozilla Firefox",
+         "Sam - [TazUO - 5.25.0] - YouTube \xe2\x80\x94 Mozilla Firefox", "TazUO Launcher",
+         "Sam - HP 85/100 - ClassicUO - 1.1.0.0 - Discord", "UO - Sam (Atlantic)"},
+        {"[TazUO - 5.25.0] beta", "[TazUO - 5.25.0", "TazUO - 5.25.0", "[tazuo - 5.25.0]",
+         " - [TazUO - 5.25.0]", "Sam - [TazUO - v5.25.0]", "Sam\t- [TazUO - 5.25.0]",
+         "TazUO [dev] - 5.25.0]"},
         {"ClassicUO - 1.1.0.0 beta", "ClassicUO - v1.1.0.0", "ClassicUO - 1", "ClassicUO - 1..0",
          "ClassicUO - 1.1.", "ClassicUO -1.1.0.0", "classicuo - 1.1.0.0", "MyClassicUO - 1.1.0.0",
          "ClassicUO [Dev] - 1.1.0.0", " - ClassicUO - 1.1.0.0", "Sam  - ClassicUO - 1.1.0.0"},
@@ -41,7 +51,7 @@ TEST(GameWindow, TitlesOfTheClientsCountAndTheirDecoysDoNot) {
         for (const char* title : group) EXPECT_FALSE(isGameWindow(titled(title))) << title;
 }
 
-TEST(GameWindow, TheProgramOverrulesAFittingTitleOnlyWhenItIsKnownToBeSomethingElse) {
+TEST(GameWindow, TheProgramAndTheClassTellTheClientWhereTheSystemKnowsThem) {
     const struct {
         const char* title;
         const char* windowClass;
@@ -67,9 +77,28 @@ TEST(GameWindow, TheProgramOverrulesAFittingTitleOnlyWhenItIsKnownToBeSomethingE
         {"ClassicUO - 1.1.0.0", "", "classicuo", true},
         {"ClassicUO [dev] - 1.1.0.0", "cuo-mine", "cuo-mine", true},
         {"Ultima Online - Sam (Atlantic)", "client.exe", "wine64-preloader", true},
-        {"Ultima Online", "UltimaOnline", "client.exe", true},
         // A known program with a title that fits no client is nothing either way.
         {"Terminal", "", "ClassicUO", false},
+        // The classic client under an assistant that rewrites its title: its program, and on
+        // Windows its class, tell it; under Wine on X11 the class is the program's name.
+        {"UO - Sam (Atlantic)", "client.exe", "client.exe", true},
+        {"Sam - 85/100 HP", "Ultima Online", "client.exe", true},
+        {"Sam", "Ultima Online Third Dawn", "CLIENT.EXE", true},
+        {"UO - Sam (Atlantic)", "Ultima Online", "", true},
+        {"Sam", "", "UOSA.exe", true},
+        // The client's other windows: a message box, an assistant's window inside its process.
+        {"Ultima Online", "#32770", "client.exe", false},
+        {"UOSteam - Sam (Atlantic)", "WindowsForms10.Window.8.app.0.2bf8098_r6_ad1", "client.exe",
+         false},
+        // The assistants' own windows, which carry the character's name too.
+        {"Razor v1.9 - Sam (Atlantic)", "WindowsForms10.Window.8.app.0.2bf8098_r6_ad1", "Razor.exe",
+         false},
+        {"Ultima Online - Sam (Atlantic)", "", "RazorEnhanced.exe", false},
+        // TazUO by its program, and titled like another client.
+        {"Sam - [TazUO - 5.25.0]", "TazUO", "TazUO", true},
+        {"[TazUO - 5.25.0]", "SDL_app", "TazUO.exe", true},
+        {"Sam - ClassicUO - 1.1.0.0", "TazUO", "TazUO", false},
+        {"[TazUO - 5.25.0]", "", "ClassicUO.exe", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isGameWindow({c.title, c.windowClass, c.program, true, false}), c.game)

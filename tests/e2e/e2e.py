@@ -8,10 +8,13 @@ clicks: each kind of control clicked, once, twice quickly and in a burst, and wh
 window manager shows. game-window, ship-names: the program under abuse.
 """
 import os
+import re
 import select
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools", "helmdesk"))
 import helmdesk  # noqa: E402
@@ -149,6 +152,76 @@ def game_window(p):
     check("no X11 display: said once", sum("no X11 display" in line for line in lines), 1)
 
 
+def posing_as(exe, program, folder):
+    """A copy of a receiver under a client's program file name, so /proc shows that name."""
+    copy = os.path.join(folder, program)
+    shutil.copy(exe, copy)
+    return copy
+
+
+def game_clients(p):
+    """The clients as players run them, each found by what stays of it (program, class, the
+    title's stable part) below windows that are not it, opened after it and so above it."""
+    folder = tempfile.mkdtemp()
+    sdl = lambda program: posing_as(p["sdl-receiver"], program, folder)  # noqa: E731
+    xlib = lambda program: posing_as(p["receiver"], program, folder)  # noqa: E731
+    assistant = xlib("RazorEnhanced.exe")
+    h = helmdesk.Helmsway(p["helmsway"], p["places"])
+    for setup, exe, title, window_class in [
+            ("TazUO", sdl("TazUO"), "Sam - [TazUO - 5.25.0]", None),
+            ("TazUO development build", sdl("TazUO"), "Sam - TazUO [dev] - 5.25.0", None),
+            ("ClassicUO with title-bar stats", sdl("ClassicUO.bin.x86_64"),
+             "Sam - HP 85/100, MP 42/50, SP 95/100 - ClassicUO - 1.1.0.0", None),
+            # The classic client under Wine with an assistant's title, as X11 shows it.
+            ("classic client, title by an assistant", xlib("client.exe"), "Sam - 85/100 HP",
+             "client.exe")]:
+        game = helmdesk.Receiver(exe, title=title, window_class=window_class)
+        decoys = [helmdesk.Receiver(exe, title=title, window_class=window_class) for exe, title,
+                  window_class in [
+                      (p["receiver"], "Sam - [TazUO - 5.25.0] - YouTube \u2014 Mozilla Firefox",
+                       "firefox"),
+                      (p["receiver"], "TazUO Launcher", None),
+                      (p["receiver"], title, "discord"),
+                      (assistant, "Ultima Online - Sam (Atlantic)", None)]]
+        relays(setup + " below decoys", game, h.click("cmdStop"), "Stop")
+        for decoy in decoys:
+            check(setup + ": nothing for a decoy", decoy.quiet(0.05), [])
+            decoy.close()
+        game.close()
+    h.close()
+    shutil.rmtree(folder)
+
+
+def classic_client_under_wine(p):
+    """The classic client as Linux players run it, under Wine with an assistant's title: an X11
+    window classed "client.exe" whose process runs Wine's loader. The Win32 receiver stands in
+    for it, run from a copy named client.exe; a browser tab titled the same lies above it."""
+    folder = tempfile.mkdtemp()
+    exe = posing_as(os.path.join(os.environ["HELMSWAY_WIN"], "tools/receiver-win32/receiver.exe"),
+                    "client.exe", folder)
+    log, title = os.path.join(folder, "client.log"), "Sam - 85/100 HP"
+    env = dict(os.environ, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    game = subprocess.Popen(["wine", exe, "Z:" + log.replace("/", "\\"), title], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    helmdesk.find_window("^%s$" % re.escape(title), timeout=60)
+    tab = helmdesk.Receiver(p["receiver"], title=title + " - Mozilla Firefox", window_class="firefox")
+    h = helmdesk.Helmsway(p["helmsway"], p["places"])
+    h.click("cmdStop")
+
+    def typed():
+        with open(log, encoding="utf-8") as lines:
+            return [line.rstrip("\n").partition("\t")[2] for line in lines][1:]
+
+    helmdesk.wait_for(lambda: len(typed()) >= 2, 30)
+    check("the classic client under Wine, titled by an assistant", typed(), command("Stop"))
+    check("nothing for the tab above it", tab.quiet(0.05), [])
+    h.close()
+    tab.close()
+    game.terminate()
+    subprocess.run(["wineserver", "-k"], env=env)
+    shutil.rmtree(folder)
+
+
 def stretch(pattern, length):
     return (pattern * (length // len(pattern) + 1))[:length]
 
@@ -190,7 +263,8 @@ def keyboard_map():
     return helmdesk.run("xmodmap", "-pke")
 
 
-GROUPS = {"clicks": clicks, "game-window": game_window, "ship-names": ship_names}
+GROUPS = {"clicks": clicks, "game-window": game_window, "game-clients": game_clients,
+          "ship-names": ship_names, "classic-client-under-wine": classic_client_under_wine}
 
 if __name__ == "__main__":
     group, build = sys.argv[1:3]

@@ -46,12 +46,15 @@ error:"*) fail "probe $*: $output" ;; esac
 
 value_of() { printf '%s\n' "$1" | sed -n "s/^$2=//p" | head -n 1; }
 
-# start_receiver <log name> [title [window class]]: a window like the game's, logging what is
-# typed into it to $work/<log name>.
+# start_receiver <log name> [title [window class [program file]]]: a window like the game's,
+# logging what is typed into it to $work/<log name>; given a program file name, run from a copy
+# of that name, as a client's process is known by its program.
 start_receiver() {
-  log=$work/$1
-  run_wine "$HELMSWAY_WIN/tools/receiver-win32/receiver.exe" "$(windows_path "$log")" \
-    "${2:-Ultima Online}" ${3:+"$3"} >/dev/null 2>&1 &
+  log=$work/$1 exe=$HELMSWAY_WIN/tools/receiver-win32/receiver.exe
+  if [ -n "${4:-}" ]; then
+    mkdir -p "$log.program" && cp "$exe" "$log.program/$4" && exe=$log.program/$4
+  fi
+  run_wine "$exe" "$(windows_path "$log")" "${2:-Ultima Online}" ${3:+"$3"} >/dev/null 2>&1 &
   wait_until 20 '[ -s "$log" ]' || fail "the receiver did not start"
 }
 

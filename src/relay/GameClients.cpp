@@ -1,0 +1,64 @@
+#include "relay/GameClients.h"
+
+namespace helmsway {
+namespace {
+
+// The classic client, 2D and 3D. Its logged-in title is the assistant's to write.
+constexpr std::string_view kClassicTitles[] = {"Ultima Online",
+                                               "Ultima Online - {character} ({shard})"};
+constexpr std::string_view kClassicPrograms[] = {"client.exe"};
+constexpr std::string_view kClassicClasses[] = {"Ultima Online", "Ultima Online Third Dawn"};
+
+// The publisher's Enhanced Client.
+constexpr std::string_view kEnhancedPrograms[] = {"UOSA.exe"};
+
+// ClassicUO and the forks that keep its title, release and development builds, with the
+// character's name and whatever else the player puts on the title bar before it.
+constexpr std::string_view kClassicUoTitles[] = {
+    "ClassicUO - {version}", "{prefix} - ClassicUO - {version}", "ClassicUO [dev] - {version}",
+    "{prefix} - ClassicUO [dev] - {version}"};
+constexpr std::string_view kClassicUoPrograms[] = {"ClassicUO", "ClassicUO.bin.x86_64",
+                                                   "ClassicUO.exe"};
+
+// TazUO, a fork of ClassicUO with titles of its own.
+constexpr std::string_view kTazUoTitles[] = {
+    "[TazUO - {version}]", "{prefix} - [TazUO - {version}]", "TazUO [dev] - {version}",
+    "{prefix} - TazUO [dev] - {version}"};
+constexpr std::string_view kTazUoPrograms[] = {"TazUO", "TazUO.exe"};
+
+constexpr GameClient kClients[] = {
+    {"the classic client", kClassicTitles, kClassicPrograms, kClassicClasses, true},
+    {"the Enhanced Client", {}, kEnhancedPrograms, {}, true},
+    {"ClassicUO", kClassicUoTitles, kClassicUoPrograms, {}, false},
+    {"TazUO", kTazUoTitles, kTazUoPrograms, {}, false},
+};
+
+// clang-format off
+constexpr std::string_view kNeverTheGame[] = {
+    // browsers
+    "firefox", "firefox-esr", "mozillawindowclass", "chromium", "chrome",
+    "google-chrome", "chrome_widgetwin_1", "msedge", "microsoft-edge", "brave", "brave-browser",
+    "opera", "vivaldi", "epiphany", "org.gnome.epiphany", "konqueror", "falkon", "iexplore",
+    // file managers
+    "explorer", "cabinetwclass", "nautilus", "org.gnome.nautilus", "dolphin", "thunar", "nemo",
+    "caja", "pcmanfm", "pcmanfm-qt", "krusader", "doublecmd",
+    // editors and viewers
+    "notepad", "notepad++", "wordpad", "winword", "soffice", "soffice.bin", "libreoffice",
+    "gedit", "org.gnome.gedit", "gnome-text-editor", "org.gnome.texteditor", "kate", "kwrite",
+    "mousepad", "pluma", "xed", "code", "evince", "org.gnome.evince", "okular", "atril",
+    "acrord32",
+    // chat
+    "discord", "telegram", "telegram-desktop", "hexchat", "pidgin", "element-desktop",
+    "signal-desktop", "slack", "teams", "skype",
+    // the assistants, whose main windows carry the character's name
+    "razor", "razorenhanced", "uos",
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const GameClient> gameClients() { return kClients; }
+
+std::span<const std::string_view> neverTheGame() { return kNeverTheGame; }
+
+}  // namespace helmsway
