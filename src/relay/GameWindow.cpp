@@ -106,8 +106,10 @@ Claim claimOf(const GameClient& client, const WindowFacts& window) {
 
 }  // namespace
 
+bool isOurs(const WindowFacts& window) { return window.ofThisProcess || window.ofTheHelm; }
+
 bool isGameWindow(const WindowFacts& window) {
-    if (window.ours || !window.visible) return false;
+    if (isOurs(window) || !window.visible) return false;
     if (names(neverTheGame(), window.program) || names(neverTheGame(), window.windowClass))
         return false;
     for (const GameClient& client : gameClients()) {

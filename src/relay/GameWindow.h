@@ -19,8 +19,14 @@ struct WindowFacts {
     std::string windowClass;  // X11: the class of WM_CLASS; Windows: the window class's name
     std::string program;      // the program's file name, without its folder
     bool visible = false;     // shown or minimized: a window the user can bring back
-    bool ours = false;        // one of Helmsway's own windows
+    // How the window is tied to Helmsway, as far as the system tells.
+    bool ofThisProcess = false;  // its process is Helmsway's
+    bool ofTheHelm = false;      // the helm's window, or one it owns (a dialog)
 };
+
+// Helmsway's own windows never count, whatever their title: the helm's window, the windows it
+// owns and every window of its process.
+bool isOurs(const WindowFacts& window);
 
 bool isGameWindow(const WindowFacts& window);
 

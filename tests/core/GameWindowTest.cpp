@@ -107,6 +107,7 @@ TEST(GameWindow, TheProgramAndTheClassTellTheClientWhereTheSystemKnowsThem) {
 
 TEST(GameWindow, TheTopmostGameWindowWinsWhateverItsKind) {
     const WindowFacts helm{"Ultima Online", "helmsway", "helmsway", true, true};
+    const WindowFacts helmsDialog{"Ultima Online", "", "", true, false, true};
     const WindowFacts hidden{"Ultima Online", "", "", false, false};
     const WindowFacts guide = titled("Ultima Online - Boats guide - Firefox");
     const WindowFacts folder{"Ultima Online", "org.gnome.Nautilus", "nautilus", true, false};
@@ -116,7 +117,7 @@ TEST(GameWindow, TheTopmostGameWindowWinsWhateverItsKind) {
     const WindowFacts openIn = titled("Sam - ClassicUO [dev] - 1.1.0.0");
     const std::pair<std::vector<WindowFacts>, std::optional<std::size_t>> cases[] = {
         {{}, std::nullopt},
-        {{titled("Terminal"), helm, hidden, guide, folder}, std::nullopt},
+        {{titled("Terminal"), helm, helmsDialog, hidden, guide, folder}, std::nullopt},
         {{classicIn, classic}, 0},
         {{classic, classicIn}, 0},
         {{openIn, classic}, 0},

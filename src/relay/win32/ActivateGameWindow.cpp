@@ -49,7 +49,8 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM context) {
     if (fresh) program->second = programOfProcess(process);
     facts.program = program->second;
     facts.visible = IsWindowVisible(window) != FALSE;
-    facts.ours = process == GetCurrentProcessId();
+    // The helm's dialogs and About live in its process, so the process tells them all.
+    facts.ofThisProcess = process == GetCurrentProcessId();
     windows.handles.push_back(window);
     windows.facts.push_back(std::move(facts));
     return TRUE;

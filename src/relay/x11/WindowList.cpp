@@ -10,29 +10,18 @@
 
 #include "ErrorTrap.h"
 #include "Properties.h"
+#include "relay/KeystrokeNotation.h"
 
 namespace helmsway::x11 {
 namespace {
-
-std::string latin1ToUtf8(const std::string& latin1) {
-    std::string out;
-    for (unsigned char c : latin1) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xc0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3f));
-        }
-    }
-    return out;
-}
 
 std::string wmName(Display* display, Window window) {
     XTextProperty text{};
     if (!XGetWMName(display, window, &text) || !text.value) return {};
     std::string title;
     if (text.encoding == XA_STRING) {
-        title = latin1ToUtf8(std::string(reinterpret_cast<char*>(text.value), text.nitems));
+        // Latin-1's bytes are the first 256 code points.
+        title = encodeUtf8(std::u32string(text.value, text.value + text.nitems));
     } else {
         // COMPOUND_TEXT and friends: let Xlib convert.
         char** list = nullptr;
@@ -79,8 +68,9 @@ std::string programOfProcess(unsigned long pid) {
     return slash == std::string::npos ? first : first.substr(slash + 1);
 }
 
-// What ties a window to the helm: the helm's window itself, its dialogs, and every window of
-// the same client leader or of this process.
+// What ties a window to the helm where X11 tells it: the helm's window itself and its dialogs;
+// the process, by its id on this machine or, where no id is given, by the client leader, the
+// one window Qt names as the leader of every window of the process.
 class Ours {
 public:
     Ours(Display* display, Window own) : display_(display), own_(own) {
@@ -90,13 +80,15 @@ public:
         if (!leader.empty()) leader_ = leader[0];
     }
 
-    bool includes(Window candidate, unsigned long localPid) const {
-        if (own_ != None && candidate == own_) return true;
-        if (localPid != 0 && localPid == static_cast<unsigned long>(getpid())) return true;
+    bool ofTheHelm(Window candidate) const {
+        if (own_ == None) return false;
         Window transientFor = None;
-        if (own_ != None && XGetTransientForHint(display_, candidate, &transientFor) &&
-            transientFor == own_)
-            return true;
+        return candidate == own_ ||
+               (XGetTransientForHint(display_, candidate, &transientFor) && transientFor == own_);
+    }
+
+    bool ofThisProcess(Window candidate, unsigned long localPid) const {
+        if (localPid != 0) return localPid == static_cast<unsigned long>(getpid());
         if (leader_ == 0) return false;
         const auto leader =
             longsProperty(display_, candidate, atom(display_, "WM_CLIENT_LEADER"), XA_WINDOW);
@@ -199,7 +191,8 @@ std::vector<TopLevelWindow> listTopLevelWindows(Display* display, Window own) {
             machine && !host.empty() && *machine == host && !pid.empty() ? pid[0] : 0;
         TopLevelWindow listed{window,
                               {windowTitle(display, window), windowClass(display, window), "",
-                               isVisible(display, window), ours.includes(window, localPid)}};
+                               isVisible(display, window), ours.ofThisProcess(window, localPid),
+                               ours.ofTheHelm(window)}};
         // A window that vanished while we read it is simply not listed.
         if (trap.failed()) continue;
         if (localPid != 0) {
