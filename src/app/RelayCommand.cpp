@@ -20,4 +20,8 @@ void frmHelmsway::Timer1_Timer() {
     desktop_.setTimerEnabled(false);
 }
 
+// A command still pending when the window goes is never typed: its keys would land in
+// whatever window is active once the helm is gone.
+void frmHelmsway::Form_Unload() { desktop_.setTimerEnabled(false); }
+
 }  // namespace helmsway

@@ -2,7 +2,7 @@
 // The main window's behaviour: the helm state and every handler, named as the controls they
 // serve. The handlers are defined beside the subsystem they belong to (helm/, navigation/),
 // the relay step, the tick and the menus here in app/; a shell forwards events through
-// click(), menuClick() and Timer1_Timer().
+// click(), menuClick(), Timer1_Timer() and Form_Unload().
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +30,8 @@ public:
     void click(ControlId control);
     void menuClick(Menu item);
     void Timer1_Timer();
+    // The main window closes, whichever way: Exit, its close box, the end of the session.
+    void Form_Unload();
 
     // Command relay.
     bool RelayCommand(std::string_view phrase);

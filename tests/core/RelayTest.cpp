@@ -92,6 +92,15 @@ TEST(FixedCommands, TogglesAlternateOnlyWhenTheRelaySucceeds) {
               "Sueacron{ENTER}Drop Anchor{ENTER}Drop Anchor{ENTER}Doracron{ENTER}Doracron{ENTER}");
 }
 
+// Closing the window within the 300 ms: the tick never comes, so nothing is typed.
+TEST(Relay, ClosingTheWindowStopsThePendingCommandsTimer) {
+    StartedHelm s;
+    s.form.cmdStop_Click();
+    s.desktop.take();
+    s.form.Form_Unload();
+    EXPECT_EQ(s.desktop.take(), (Calls{"timer off"}));
+}
+
 TEST(Relay, ARejectedTextTypesNothingButStillEndsThePendingState) {
     StartedHelm s;
     s.form.cmdStop_Click();

@@ -183,7 +183,7 @@ LRESULT MainWindow::onColourStatic(HDC dc, HWND child) {
 }
 
 void MainWindow::onDestroy() {
-    KillTimer(window_, kTimer1Id);
+    events_.closing();
     PostQuitMessage(0);
 }
 

@@ -19,6 +19,8 @@ public:
         std::function<void(ControlId)> click;
         std::function<void(Menu)> menu;
         std::function<void()> timer1;
+        // The window is being destroyed, whichever way it closes.
+        std::function<void()> closing;
         // While Timer1 runs, the window was activated other than by a click on it: the game
         // window belongs in front again (see onActivate).
         std::function<void()> bringGameForward;

@@ -56,6 +56,7 @@ Win32Desktop::Win32Desktop(HINSTANCE instance)
                             .click = [this](ControlId id) { form_->click(id); },
                             .menu = [this](Menu item) { form_->menuClick(item); },
                             .timer1 = [this] { form_->Timer1_Timer(); },
+                            .closing = [this] { form_->Form_Unload(); },
                             .bringGameForward = [] { win32::activateGameWindow(); },
                         }) {}
 
