@@ -1,11 +1,13 @@
 #include "app/qt/HelmWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 #include "app/MainWindowLayout.h"
 #include "support/qt/BuildWindow.h"
@@ -87,6 +89,21 @@ void HelmWindow::showCentred() {
                                  screen->availableGeometry())
                  .topLeft());
     show();
+}
+
+// The window manager activates a window it is clicked on before it passes the click on, and
+// hands the activation back when a window of ours closes, sometimes late. The core hears of an
+// activation once the events that came with it have been handled, and only if the window still
+// holds it: a click on the helm has pressed a button or opened a menu by then.
+void HelmWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (!isActiveWindow()) return;
+            const bool byClick = QGuiApplication::mouseButtons() != Qt::NoButton ||
+                                 QApplication::activePopupWidget() != nullptr;
+            events_.activated(byClick);
+        });
+    QMainWindow::changeEvent(event);
 }
 
 void HelmWindow::closeEvent(QCloseEvent* event) {

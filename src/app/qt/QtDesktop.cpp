@@ -17,6 +17,7 @@ QtDesktop::QtDesktop() {
         .click = [this](ControlId id) { form_.click(id); },
         .menu = [this](Menu item) { form_.menuClick(item); },
         .closing = [this] { form_.Form_Unload(); },
+        .activated = [this](bool byClick) { form_.Form_Activate(byClick); },
     });
     timer1_.setObjectName("Timer1");
     timer1_.setInterval(kTimer1IntervalMs);

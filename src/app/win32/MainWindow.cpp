@@ -138,7 +138,6 @@ void MainWindow::setTimer1(bool running) {
         SetTimer(window_, kTimer1Id, kTimer1IntervalMs, nullptr);
     else
         KillTimer(window_, kTimer1Id);
-    timer1Running_ = running;
 }
 
 void MainWindow::close() { DestroyWindow(window_); }
@@ -158,18 +157,16 @@ void MainWindow::onCommand(int id, HWND control) {
 }
 
 // Windows gives the activation back to the main window when a modal window of ours closes
-// (the ship-name prompt, About). On a Wine desktop that a window manager runs, it does so only
-// once the manager has seen the window go, which can be after the command that followed has
-// already brought the game forward: the keys would then land here. So while a command waits
-// for its tick, an activation of the main window that was not a click on it sends the game to
-// the front again, once that activation has run to its end.
+// (the ship-name prompt, About); on a Wine desktop that a window manager runs, only once the
+// manager has seen that window go. The core decides what the activation means; it hears of it
+// once the activation has run to its end, and only if the window still holds the foreground.
 void MainWindow::onActivate(WPARAM activation) {
-    if (LOWORD(activation) == WA_ACTIVE && timer1Running_)
-        PostMessageW(window_, kActivationDone, 0, 0);
+    if (LOWORD(activation) != WA_INACTIVE)
+        PostMessageW(window_, kActivationDone, LOWORD(activation) == WA_CLICKACTIVE, 0);
 }
 
-void MainWindow::onActivationDone() {
-    if (timer1Running_ && GetForegroundWindow() == window_) events_.bringGameForward();
+void MainWindow::onActivationDone(bool byClick) {
+    if (GetForegroundWindow() == window_) events_.activated(byClick);
 }
 
 void MainWindow::onTimer(WPARAM id) {
@@ -193,7 +190,7 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         if (HIWORD(w) == BN_CLICKED) onCommand(LOWORD(w), reinterpret_cast<HWND>(l));
         return 0;
     case WM_ACTIVATE: onActivate(w); break;
-    case kActivationDone: onActivationDone(); return 0;
+    case kActivationDone: onActivationDone(w != 0); return 0;
     case WM_TIMER: onTimer(w); return 0;
     case WM_CTLCOLORSTATIC:
         if (const LRESULT brush =

@@ -21,9 +21,8 @@ public:
         std::function<void()> timer1;
         // The window is being destroyed, whichever way it closes.
         std::function<void()> closing;
-        // While Timer1 runs, the window was activated other than by a click on it: the game
-        // window belongs in front again (see onActivate).
-        std::function<void()> bringGameForward;
+        // The window has become active, by a click on it or otherwise (see onActivate).
+        std::function<void(bool byClick)> activated;
     };
 
     MainWindow(HINSTANCE instance, Events events);
@@ -58,7 +57,7 @@ private:
     HMENU createMenuBar();
     void onCommand(int id, HWND control);
     void onActivate(WPARAM activation);
-    void onActivationDone();
+    void onActivationDone(bool byClick);
     void onTimer(WPARAM id);
     LRESULT onColourStatic(HDC dc, HWND child);
     void onDestroy();
@@ -71,8 +70,6 @@ private:
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     WindowChildren children_;
-    // Timer1 runs: a command waits for the game window to be in front.
-    bool timer1Running_ = false;
 };
 
 }  // namespace helmsway::win32

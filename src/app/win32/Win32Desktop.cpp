@@ -57,7 +57,7 @@ Win32Desktop::Win32Desktop(HINSTANCE instance)
                             .menu = [this](Menu item) { form_->menuClick(item); },
                             .timer1 = [this] { form_->Timer1_Timer(); },
                             .closing = [this] { form_->Form_Unload(); },
-                            .bringGameForward = [] { win32::activateGameWindow(); },
+                            .activated = [this](bool byClick) { form_->Form_Activate(byClick); },
                         }) {}
 
 bool Win32Desktop::create(frmHelmsway& form) {
