@@ -1,6 +1,8 @@
 // What the core asks of the desktop, carried out on the main window.
 #include "app/win32/Win32Desktop.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "about/win32/AboutWindow.h"
@@ -28,20 +30,22 @@ std::wstring directoryOfThisProgram() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
-// The whole file, or nothing when it cannot be read. Read with the file API rather than a
-// stream: iostreams would more than treble the size of the program.
-std::string readFile(const std::wstring& path) {
+// The whole file, or nothing when it cannot be read or holds more than `limit` bytes. Read
+// with the file API rather than a stream: iostreams would more than treble the size of the
+// program.
+std::optional<std::string> readFile(const std::wstring& path, std::size_t limit) {
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::optional<std::string> bytes;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart < (1 << 24)) {
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    if (GetFileSizeEx(file, &size) && static_cast<std::uint64_t>(size.QuadPart) <= limit) {
+        bytes.emplace(static_cast<std::size_t>(size.QuadPart), '\0');
         DWORD read = 0;
-        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-            read = 0;
-        bytes.resize(read);
+        if (ReadFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &read, nullptr))
+            bytes->resize(read);
+        else
+            bytes.reset();
     }
     CloseHandle(file);
     return bytes;
@@ -69,7 +73,10 @@ bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
     // Loaded anew from the program's directory each time, as the user may have replaced the
     // file; a missing or broken file leaves the element with what it showed.
     const std::wstring path = programDirectory_ + widen(file);
-    if (!isCompleteBitmap(readFile(path))) return false;
+    const auto read = [this](std::string_view name, std::size_t limit) {
+        return readFile(programDirectory_ + widen(name), limit);
+    };
+    if (!readPictureFile(file, read)) return false;
     const auto bitmap = static_cast<HBITMAP>(
         LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (bitmap == nullptr) return false;
