@@ -54,7 +54,6 @@ struct ControlLayout {
 
 struct MenuLayout {
     Menu name;
-    std::int16_t index;        // kNoIndex for the separators that have none
     std::string_view caption;  // "-" makes a separator
     bool checked;              // as laid out, before start-up
     Menu menu;                 // the menu title this item belongs to; itself for a title
