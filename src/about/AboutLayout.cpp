@@ -64,6 +64,10 @@ constexpr WindowLayout kWindow{
     .keyboard = {.defaultButton = ControlId{cmdOK},
                  .cancelButton = ControlId{cmdOK},
                  .firstFocus = ControlId{cmdOK}},
+    .border = Border::FixedDialog,
+    .centred = true,
+    .font = kDialogFont,
+    .icon = kProgramIcon,
 };
 
 }  // namespace

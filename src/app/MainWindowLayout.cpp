@@ -117,6 +117,10 @@ constexpr WindowLayout kWindow{
     .background = kMainBackground,
     .controls = kControls,
     .keyboard = {},
+    .border = Border::FixedSingle,
+    .centred = true,
+    .font = kDialogFont,
+    .icon = kProgramIcon,
 };
 
 }  // namespace

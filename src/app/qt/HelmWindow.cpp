@@ -5,8 +5,6 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 #include "app/MainWindowLayout.h"
@@ -18,11 +16,6 @@
 namespace helmsway::qt {
 
 HelmWindow::HelmWindow(Events events) : events_(std::move(events)), panel_(new QWidget(this)) {
-    // A fixed single border: minimise and close, no maximise; the fixed size below keeps the
-    // window manager from offering a resize.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     setCentralWidget(panel_);
     buildWindow(*panel_, mainWindow(), [this](ControlId id) { events_.click(id); });
     buildMenus();
@@ -84,10 +77,7 @@ void HelmWindow::setPanelHeight(int pixels) {
 }
 
 void HelmWindow::showCentred() {
-    if (const QScreen* screen = this->screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
-                                 screen->availableGeometry())
-                 .topLeft());
+    placeAsLaidOut(*this, mainWindow());
     show();
 }
 

@@ -2,18 +2,18 @@
 // The main window frmHelmsway on Win32, built by walking the core's layout tables: the helm
 // panel of picture elements, the frame with its push buttons and the menu bar. It reports
 // clicks, menu choices and Timer1's ticks by control name and index and holds no behaviour of
-// its own; its procedure passes each message to a small named handler.
+// its own; it passes each of its messages to a small named handler, and the rest to the
+// window base.
 #include <windows.h>
 
 #include <functional>
 
 #include "app/Controls.h"
-#include "support/win32/BuildWindow.h"
-#include "support/win32/OwnerWindowProc.h"
+#include "support/win32/LayoutWindow.h"
 
 namespace helmsway::win32 {
 
-class MainWindow {
+class MainWindow final : public LayoutWindow {
 public:
     struct Events {
         std::function<void(ControlId)> click;
@@ -26,17 +26,10 @@ public:
     };
 
     MainWindow(HINSTANCE instance, Events events);
-    ~MainWindow();
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
     // Builds the window, hidden, with every control and menu item of the core's tables. False
     // when Windows refuses the window.
     bool create();
-    // Centres the window on the screen at its current size and shows it.
-    void showCentred(int showCommand);
-    // Null once the window is gone.
-    HWND handle() const { return window_; }
 
     // The element owns the bitmap from now on. False when there is no such element.
     bool setPicture(ControlId element, HBITMAP bitmap);
@@ -51,25 +44,16 @@ public:
     void close();
 
 private:
-    template <class Owner>
-    friend LRESULT CALLBACK helmsway::win32::ownerWindowProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT onMessage(UINT message, WPARAM w, LPARAM l) override;
     HMENU createMenuBar();
     void onCommand(int id, HWND control);
     void onActivate(WPARAM activation);
     void onActivationDone(bool byClick);
     void onTimer(WPARAM id);
-    LRESULT onColourStatic(HDC dc, HWND child);
     void onDestroy();
 
-    HINSTANCE instance_;
     Events events_;
-    HWND window_ = nullptr;
     HMENU menuBar_ = nullptr;
-    HBRUSH background_ = nullptr;
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    WindowChildren children_;
 };
 
 }  // namespace helmsway::win32

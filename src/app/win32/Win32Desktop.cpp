@@ -7,7 +7,6 @@
 
 #include "about/win32/AboutWindow.h"
 #include "app/win32/NamePrompt.h"
-#include "app/win32/ResourceIds.h"
 #include "helm/BitmapCheck.h"
 #include "relay/win32/Win32Relay.h"
 #include "support/win32/WideText.h"
@@ -95,7 +94,7 @@ std::string Win32Desktop::inputBox(std::string_view prompt, std::string_view tit
     return narrow(showNamePrompt(instance_, window_.handle(), widen(prompt), widen(title)));
 }
 
-void Win32Desktop::showAbout() { showAboutWindow(instance_, IDI_HELMSWAY, window_.handle()); }
+void Win32Desktop::showAbout() { showAboutWindow(instance_, window_.handle()); }
 
 void Win32Desktop::closeMainWindow() { window_.close(); }
 

@@ -6,7 +6,6 @@
 #include <QImageReader>
 #include <QString>
 
-#include "app/MainWindowLayout.h"
 #include "helm/BitmapCheck.h"
 
 namespace helmsway::qt {
@@ -30,10 +29,10 @@ std::optional<std::string> readProgramFile(std::string_view file, std::size_t li
 
 }  // namespace
 
-QIcon programIcon() {
+QIcon iconPicture(std::string_view name) {
     // Every image the icon file holds, so the window manager can pick the size it shows.
     QIcon icon;
-    QImageReader reader(resourcePath(kProgramIcon));
+    QImageReader reader(resourcePath(name));
     do {
         const QImage image = reader.read();
         if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
@@ -42,7 +41,7 @@ QIcon programIcon() {
 }
 
 QPixmap laidOutPicture(std::string_view name, PixelSize size) {
-    if (isIcon(name)) return programIcon().pixmap(QSize(size.width, size.height));
+    if (isIcon(name)) return iconPicture(name).pixmap(QSize(size.width, size.height));
     return QPixmap(resourcePath(name));
 }
 
