@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/MainWindowLayout.h"
+#include "app/Version.h"
 
 namespace helmsway {
 namespace {
@@ -45,7 +46,7 @@ constexpr auto kControls = std::to_array<ControlLayout>({
           "phrases.  It does not interfere with the datastream in any way. "),
     label(lblDisclaimer, 0, {540, 2520, 1560, 465}, "Written by the Helmsway crew"),
     label(lblTitle, kNoIndex, {720, 240, 3045, 480}, "Helmsway", {"MS Sans Serif", 13.5}),
-    label(lblVersion, kNoIndex, {570, 780, 3885, 225}, "Version 4.0"),
+    label(lblVersion, kNoIndex, {570, 780, 3885, 225}, kVersionCaption),
     label(Label1, kNoIndex, {570, 1920, 3975, 495},
           "Questions and comments are welcome by e-mail to helmsway@example.org"),
     label(Label2, kNoIndex, {240, 3120, 2655, 495},
@@ -63,6 +64,10 @@ constexpr WindowLayout kWindow{
     .keyboard = {.defaultButton = ControlId{cmdOK},
                  .cancelButton = ControlId{cmdOK},
                  .firstFocus = ControlId{cmdOK}},
+    .border = Border::FixedDialog,
+    .centred = true,
+    .font = kDialogFont,
+    .icon = kProgramIcon,
 };
 
 }  // namespace

@@ -30,8 +30,14 @@ struct PixelSize {
 };
 
 struct Font {
-    std::string_view face;  // empty: the platform's standard dialog font
-    double points = 0;      // 0: the standard size
+    std::string_view face;  // empty: the window's standard font
+    double points = 0;
+};
+
+// A window's border and what its title bar offers; neither kind can be resized.
+enum class Border {
+    FixedSingle,  // a single border with minimise and close boxes
+    FixedDialog,  // a dialog frame with a close box only
 };
 
 struct ControlLayout {
@@ -54,7 +60,6 @@ struct ControlLayout {
 
 struct MenuLayout {
     Menu name;
-    std::int16_t index;        // kNoIndex for the separators that have none
     std::string_view caption;  // "-" makes a separator
     bool checked;              // as laid out, before start-up
     Menu menu;                 // the menu title this item belongs to; itself for a title
@@ -72,7 +77,8 @@ struct KeyboardRoles {
     std::optional<ControlId> firstFocus;
 };
 
-// A whole window as data: everything a shell's one table walker needs to build it.
+// A whole window as data: everything a shell's one window base and table walker need to build
+// it.
 struct WindowLayout {
     std::string_view name;  // frmHelmsway, frmAbout
     std::string_view caption;
@@ -80,7 +86,15 @@ struct WindowLayout {
     Rgb background;
     std::span<const ControlLayout> controls;  // a frame comes before the controls inside it
     KeyboardRoles keyboard;
+    Border border;
+    bool centred;           // first shown in the middle of the screen's work area
+    Font font;              // the texts' font where a control names none
+    std::string_view icon;  // the title bar's icon, by its asset name
 };
+
+// The font the captions' places were sized for: the dialog font of the system the windows
+// were drawn on, MS Sans Serif of 8 points (11 pixels at 96 dpi).
+inline constexpr Font kDialogFont{"MS Sans Serif", 8};
 
 const ControlLayout* findControl(std::span<const ControlLayout> controls, ControlId id);
 

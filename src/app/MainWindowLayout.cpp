@@ -97,17 +97,17 @@ constexpr auto kControls = std::to_array<ControlLayout>({
 using enum Menu;
 
 constexpr auto kMenus = std::to_array<MenuLayout>({
-    {mnuOptions, 0, "Options", false, mnuOptions},
-    {mnuOnTop, 1, "Always On Top", false, mnuOptions},
-    {mnuSpace5, kNoIndex, "-", false, mnuOptions},
-    {mnuName, 2, "Set Ship Name", false, mnuOptions},
-    {mnuSpace4, kNoIndex, "-", false, mnuOptions},
-    {mnuAbout, 12, "About", false, mnuOptions},
-    {mnuspace2, 13, "-", false, mnuOptions},
-    {mnuExit, 4, "Exit", false, mnuOptions},
-    {mnuInterface, 9, "Interface", false, mnuInterface},
-    {mnuSimple, 10, "Simple", true, mnuInterface},
-    {mnuAdvanced, 11, "Advanced", false, mnuInterface},
+    {mnuOptions, "Options", false, mnuOptions},
+    {mnuOnTop, "Always On Top", false, mnuOptions},
+    {mnuSpace5, "-", false, mnuOptions},
+    {mnuName, "Set Ship Name", false, mnuOptions},
+    {mnuSpace4, "-", false, mnuOptions},
+    {mnuAbout, "About", false, mnuOptions},
+    {mnuspace2, "-", false, mnuOptions},
+    {mnuExit, "Exit", false, mnuOptions},
+    {mnuInterface, "Interface", false, mnuInterface},
+    {mnuSimple, "Simple", true, mnuInterface},
+    {mnuAdvanced, "Advanced", false, mnuInterface},
 });
 
 constexpr WindowLayout kWindow{
@@ -117,6 +117,10 @@ constexpr WindowLayout kWindow{
     .background = kMainBackground,
     .controls = kControls,
     .keyboard = {},
+    .border = Border::FixedSingle,
+    .centred = true,
+    .font = kDialogFont,
+    .icon = kProgramIcon,
 };
 
 }  // namespace

@@ -10,7 +10,9 @@ namespace helmsway {
 
 inline constexpr std::string_view kMainWindowCaption = "Helmsway";
 inline constexpr TwipsRect kMainClientArea{0, 0, 2505, 2670};
-// The system colour number 7, the menu-text colour: black in the standard scheme.
+// Laid out as the system colour number 7, the menu-text colour, which is black in the standard
+// scheme. The window and everything on it are drawn in that black, so that the two never part
+// under another colour scheme.
 inline constexpr Rgb kMainBackground = kBlack;
 inline constexpr Rgb kFrameCaptionColour{255, 224, 192};
 

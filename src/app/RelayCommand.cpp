@@ -7,8 +7,14 @@
 
 namespace helmsway {
 
+// Every command reaches the game as its phrase and two Enters: the stored text is a whole
+// line, the phrase and the Enter that sends it, and the tick adds a second. The helm has
+// always ended its commands so, and the game takes it well: it sends a line of speech on
+// Enter and ignores an empty one, so the second Enter says nothing and only makes sure the
+// line is ended.
 bool frmHelmsway::RelayCommand(std::string_view phrase) {
     strCommand = std::string(phrase) + "{ENTER}";
+    commandPending_ = true;
     desktop_.setTimerEnabled(true);
     return desktop_.activateGameWindow();
 }
@@ -18,6 +24,23 @@ void frmHelmsway::Timer1_Timer() {
     // worse than none. strCommand stays as it is either way.
     if (const auto keys = parseKeystrokeText(strCommand + "{ENTER}")) desktop_.sendKeys(*keys);
     desktop_.setTimerEnabled(false);
+    commandPending_ = false;
+}
+
+// The game keeps the front while a command waits. A window of ours that closes (the Ship Name
+// prompt, About) hands the activation back to the main window, and a window manager may do so
+// late, after the command that followed has brought the game forward: the keys would then
+// land here. So an activation that is not the user's click on the helm sends the game to the
+// front again; a click is the user choosing the helm, and is left alone.
+void frmHelmsway::Form_Activate(bool byClick) {
+    if (commandPending_ && !byClick) desktop_.activateGameWindow();
+}
+
+// A command still pending when the window goes is never typed: its keys would land in
+// whatever window is active once the helm is gone.
+void frmHelmsway::Form_Unload() {
+    desktop_.setTimerEnabled(false);
+    commandPending_ = false;
 }
 
 }  // namespace helmsway

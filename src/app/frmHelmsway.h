@@ -2,7 +2,7 @@
 // The main window's behaviour: the helm state and every handler, named as the controls they
 // serve. The handlers are defined beside the subsystem they belong to (helm/, navigation/),
 // the relay step, the tick and the menus here in app/; a shell forwards events through
-// click(), menuClick() and Timer1_Timer().
+// click(), menuClick(), Timer1_Timer(), Form_Activate() and Form_Unload().
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +30,12 @@ public:
     void click(ControlId control);
     void menuClick(Menu item);
     void Timer1_Timer();
+    // The main window has become active, by a click on it or otherwise (a window of ours that
+    // closed handed the activation back). A shell reports it once the activation has run to
+    // its end and only while the main window still holds it.
+    void Form_Activate(bool byClick);
+    // The main window closes, whichever way: Exit, its close box, the end of the session.
+    void Form_Unload();
 
     // Command relay.
     bool RelayCommand(std::string_view phrase);
@@ -69,6 +75,8 @@ private:
     void relayToggle(std::int16_t& flag, std::string_view whenSet, std::string_view whenClear);
 
     Desktop& desktop_;
+    // Timer1 runs: a command waits for its tick, and the game window for its keys.
+    bool commandPending_ = false;
 };
 
 }  // namespace helmsway

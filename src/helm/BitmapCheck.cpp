@@ -124,4 +124,11 @@ bool isCompleteBitmap(std::string_view bytes) {
     return rows <= (bytes.size() - pixelsAt) / rowBytes;
 }
 
+std::optional<std::string> readPictureFile(std::string_view file, const ReadProgramFile& read) {
+    std::optional<std::string> bytes = read(file, kMaxPictureFileBytes);
+    if (!bytes || bytes->size() > kMaxPictureFileBytes || !isCompleteBitmap(*bytes))
+        return std::nullopt;
+    return bytes;
+}
+
 }  // namespace helmsway

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,32 @@ TEST(BitmapCheck, TakesWhatTheLoadersReadAndRefusesWhatIsCutShort) {
         {"text", "This is not a picture, only words standing in for one.\n", false},
     };
     for (const Case& c : cases) EXPECT_EQ(isCompleteBitmap(c.bytes), c.whole) << c.name;
+}
+
+// A picture file is read with a ceiling of 16 MiB, and only a whole bitmap within it comes
+// back; what the shell could not read stays unread.
+TEST(PictureFile, OnlyAWholeBitmapOfAtMost16MiBIsRead) {
+    const std::string whole = bitmap({});
+    const struct {
+        const char* file;
+        std::optional<std::string> onDisk;
+        bool read;
+    } cases[] = {
+        {"whole.bmp", whole, true},
+        {"cut.bmp", cut(whole, 1), false},
+        {"missing.bmp", std::nullopt, false},
+        {"huge.bmp", bitmap({.width = 2048, .height = 2731}), false},  // 16 MiB and 2 KiB
+    };
+    for (const auto& c : cases) {
+        std::size_t limit = 0;
+        const auto result = readPictureFile(c.file, [&](std::string_view file, std::size_t l) {
+            EXPECT_EQ(file, c.file);
+            limit = l;
+            return c.onDisk;  // a shell that ignores the limit
+        });
+        EXPECT_EQ(limit, 16U * 1024 * 1024) << c.file;
+        EXPECT_EQ(result, c.read ? c.onDisk : std::nullopt) << c.file;
+    }
 }
 
 }  // namespace

@@ -108,6 +108,25 @@ TEST(AboutLayout, EveryControlAndTextAsDrawn) {
     EXPECT_EQ(aboutWindowControls().back().foreground, kWhite);  // Line1
 }
 
+// Both windows: fixed borders (the main window's with a minimise box, About's a dialog frame),
+// centred when shown, black, with the program icon and the standard dialog font, MS Sans
+// Serif of 8 points.
+TEST(WindowLooks, BorderPlaceColourIconAndFontOfEachWindow) {
+    const struct {
+        const WindowLayout& window;
+        Border border;
+    } kWindows[] = {{mainWindow(), Border::FixedSingle}, {aboutWindow(), Border::FixedDialog}};
+    for (const auto& [window, border] : kWindows) {
+        SCOPED_TRACE(std::string(window.name));
+        EXPECT_EQ(window.border, border);
+        EXPECT_TRUE(window.centred);
+        EXPECT_EQ(window.background, (Rgb{0, 0, 0}));
+        EXPECT_EQ(window.icon, "helmsway.ico");
+        EXPECT_EQ(window.font.face, "MS Sans Serif");
+        EXPECT_EQ(window.font.points, 8);
+    }
+}
+
 // At 96 dpi the Qt shell's places show it; a screen at 150 % as well.
 TEST(Twips, BecomePixelsAtTheScreensDpiRoundedToTheNearest) {
     EXPECT_EQ(twipsToPixels(2670, 144), 267);

@@ -92,6 +92,49 @@ TEST(FixedCommands, TogglesAlternateOnlyWhenTheRelaySucceeds) {
               "Sueacron{ENTER}Drop Anchor{ENTER}Drop Anchor{ENTER}Doracron{ENTER}Doracron{ENTER}");
 }
 
+// Closing the window within the 300 ms: the tick never comes, so nothing is typed.
+TEST(Relay, ClosingTheWindowStopsThePendingCommandsTimer) {
+    StartedHelm s;
+    s.form.cmdStop_Click();
+    s.desktop.take();
+    s.form.Form_Unload();
+    EXPECT_EQ(s.desktop.take(), (Calls{"timer off"}));
+}
+
+// Only while a command waits, and only when the user did not click the helm, does an
+// activation of the main window send the game to the front again.
+TEST(Relay, AnActivationWhileACommandWaitsSendsTheGameForwardUnlessItWasAClick) {
+    using Steps = void (*)(frmHelmsway&);
+    const Steps none = [](frmHelmsway&) {};
+    const Steps command = [](frmHelmsway& f) { f.cmdStop_Click(); };
+    const struct {
+        const char* before;
+        Steps steps;
+        bool byClick;
+        Calls calls;
+    } kCases[] = {
+        {"nothing", none, false, {}},
+        {"a command", command, false, {"activate"}},
+        {"a command", command, true, {}},
+        {"a command and its tick",
+         [](frmHelmsway& f) { f.cmdStop_Click(), f.Timer1_Timer(); },
+         false,
+         {}},
+        {"a command and the window closing",
+         [](frmHelmsway& f) { f.cmdStop_Click(), f.Form_Unload(); },
+         false,
+         {}},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.before) + (c.byClick ? ", by a click" : ""));
+        StartedHelm s;
+        c.steps(s.form);
+        s.desktop.take();
+        s.form.Form_Activate(c.byClick);
+        EXPECT_EQ(s.desktop.take(), c.calls);
+    }
+}
+
 TEST(Relay, ARejectedTextTypesNothingButStillEndsThePendingState) {
     StartedHelm s;
     s.form.cmdStop_Click();

@@ -136,6 +136,30 @@ TEST_F(Shell, ClosingTheWindowEitherWayLeavesNoCommandPending) {
     }
 }
 
+// An activation reaches the core once it has run its course, as a click's when a mouse button
+// is down on the helm by then.
+TEST(HelmWindowActivation, IsReportedWithWhetherItCameWithAClick) {
+    std::vector<bool> reported;
+    HelmWindow window({.click = [](ControlId) {},
+                       .menu = [](Menu) {},
+                       .closing = [] {},
+                       .activated = [&](bool byClick) { reported.push_back(byClick); }});
+    QWidget other;
+    for (const bool click : {false, true}) {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        reported.clear();
+        if (click) QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(5, 5));
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !reported.empty(); }, 15000));
+        EXPECT_EQ(reported, std::vector<bool>{click});
+        if (click) QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+}
+
 // A run-time picture that is missing or cut short is refused, and the element
 // keeps what it showed; the whole file beside the program replaces it.
 TEST_F(Shell, OnlyAWholeBitmapReplacesAPicture) {

@@ -22,11 +22,9 @@
 //   sync <title>                  wait until the window of that title has handled its input
 #include <windows.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "MenuHook.h"
@@ -40,15 +38,6 @@ using namespace helmsway;
 using helmsway::win32::narrow;
 
 namespace {
-
-constexpr std::array<std::wstring_view, 14> kControlNames{
-    L"cmdSpeed",    L"BlueGem",     L"cmdDirection", L"cmdStop",   L"cmdTurnLeft",
-    L"cmdTurnRght", L"cmdTurnArnd", L"cmdAnchor",    L"cmdPillar", L"Frame1",
-    L"cmdNavigate", L"cmdStart",    L"cmdContinue",  L"cmdNav"};
-
-constexpr std::array<std::wstring_view, 11> kMenuNames{
-    L"mnuOptions", L"mnuOnTop", L"mnuSpace5",    L"mnuName",   L"mnuSpace4",  L"mnuAbout",
-    L"mnuspace2",  L"mnuExit",  L"mnuInterface", L"mnuSimple", L"mnuAdvanced"};
 
 [[noreturn]] void fail(const std::string& why) {
     std::printf("error: %s\n", why.c_str());
@@ -94,17 +83,18 @@ HWND helmWindow() {
     return window;
 }
 
+// By the names of the main window's layout table, which the window is built from.
 ControlId controlNamed(const std::wstring& name, const std::wstring& index) {
-    for (std::size_t i = 0; i < kControlNames.size(); ++i)
-        if (kControlNames[i] == name)
-            return {static_cast<Control>(i),
+    for (const ControlLayout& control : mainWindowControls())
+        if (controlName(control.name) == narrow(name))
+            return {control.name,
                     static_cast<std::int16_t>(index.empty() ? kNoIndex : std::stoi(index))};
     fail("unknown control " + narrow(name));
 }
 
 Menu menuNamed(const std::wstring& name) {
-    for (std::size_t i = 0; i < kMenuNames.size(); ++i)
-        if (kMenuNames[i] == name) return static_cast<Menu>(i);
+    for (const MenuLayout& item : mainWindowMenus())
+        if (menuName(item.name) == narrow(name)) return item.name;
     fail("unknown menu item " + narrow(name));
 }
 
@@ -210,7 +200,7 @@ void describeMainWindow() {
     ReleaseDC(nullptr, screen);
     for (Menu item : {Menu::mnuOnTop, Menu::mnuSimple, Menu::mnuAdvanced}) {
         const UINT state = menuState(window, item);
-        print(narrow(kMenuNames[static_cast<std::size_t>(item)]),
+        print(std::string(menuName(item)),
               state == static_cast<UINT>(-1) ? "unknown" : flag(state & MF_CHECKED));
     }
     wchar_t title[64] = {};

@@ -4,8 +4,8 @@
 
 namespace helmsway::win32 {
 
-// Shows the About window modally, with the program icon `icon` (resource id), and returns
-// once it has been closed. It has no owner; `mainWindow` takes no input while it is open.
-void showAboutWindow(HINSTANCE instance, int icon, HWND mainWindow);
+// Shows the About window modally and returns once it has been closed. It has no owner;
+// `mainWindow` takes no input while it is open.
+void showAboutWindow(HINSTANCE instance, HWND mainWindow);
 
 }  // namespace helmsway::win32

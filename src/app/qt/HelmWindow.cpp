@@ -1,11 +1,11 @@
 #include "app/qt/HelmWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
-#include <QStyle>
+#include <QTimer>
 
 #include "app/MainWindowLayout.h"
 #include "support/qt/BuildWindow.h"
@@ -16,11 +16,6 @@
 namespace helmsway::qt {
 
 HelmWindow::HelmWindow(Events events) : events_(std::move(events)), panel_(new QWidget(this)) {
-    // A fixed single border: minimise and close, no maximise; the fixed size below keeps the
-    // window manager from offering a resize.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     setCentralWidget(panel_);
     buildWindow(*panel_, mainWindow(), [this](ControlId id) { events_.click(id); });
     buildMenus();
@@ -82,11 +77,23 @@ void HelmWindow::setPanelHeight(int pixels) {
 }
 
 void HelmWindow::showCentred() {
-    if (const QScreen* screen = this->screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
-                                 screen->availableGeometry())
-                 .topLeft());
+    placeAsLaidOut(*this, mainWindow());
     show();
+}
+
+// The window manager activates a window it is clicked on before it passes the click on, and
+// hands the activation back when a window of ours closes, sometimes late. The core hears of an
+// activation once the events that came with it have been handled, and only if the window still
+// holds it: a click on the helm has pressed a button or opened a menu by then.
+void HelmWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (!isActiveWindow()) return;
+            const bool byClick = QGuiApplication::mouseButtons() != Qt::NoButton ||
+                                 QApplication::activePopupWidget() != nullptr;
+            events_.activated(byClick);
+        });
+    QMainWindow::changeEvent(event);
 }
 
 void HelmWindow::closeEvent(QCloseEvent* event) {

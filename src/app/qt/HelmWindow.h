@@ -21,6 +21,8 @@ public:
         std::function<void(ControlId)> click;
         std::function<void(Menu)> menu;
         std::function<void()> closing;
+        // The window has become active, by a click on it or otherwise (see changeEvent).
+        std::function<void(bool byClick)> activated;
     };
 
     explicit HelmWindow(Events events);
@@ -40,6 +42,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();

@@ -7,6 +7,18 @@ set(helmsway_libdir "${CMAKE_INSTALL_LIBDIR}/helmsway")
 set(helmsway_bindir games)
 set(helmsway_docdir "${CMAKE_INSTALL_DATADIR}/doc/helmsway")
 set(packaging "${PROJECT_SOURCE_DIR}/packaging/linux")
+
+# The package's version is the project's. The changelog and the AppStream metadata list the
+# releases, so each new version adds an entry to both; their latest must be this one.
+file(STRINGS "${packaging}/changelog" latest LIMIT_COUNT 1)
+file(READ "${packaging}/org.example.helmsway.metainfo.xml" metainfo)
+string(REGEX MATCH "<release version=\"[^\"]*\"" listed "${metainfo}")
+if(NOT latest MATCHES "^helmsway \\(${PROJECT_VERSION}\\) " OR
+   NOT listed STREQUAL "<release version=\"${PROJECT_VERSION}\"")
+  message(FATAL_ERROR "packaging/linux: the latest release in changelog and metainfo must be "
+                      "${PROJECT_VERSION}, the project's version")
+endif()
+
 install(TARGETS helmsway RUNTIME DESTINATION "${helmsway_libdir}")
 install(FILES ${HELMSWAY_RUNTIME_BITMAPS} DESTINATION "${helmsway_libdir}")
 

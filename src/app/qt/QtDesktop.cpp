@@ -16,8 +16,8 @@ QtDesktop::QtDesktop() {
     window_ = std::make_unique<HelmWindow>(HelmWindow::Events{
         .click = [this](ControlId id) { form_.click(id); },
         .menu = [this](Menu item) { form_.menuClick(item); },
-        // Whichever way the window closes, a command still pending is never typed.
-        .closing = [this] { timer1_.stop(); },
+        .closing = [this] { form_.Form_Unload(); },
+        .activated = [this](bool byClick) { form_.Form_Activate(byClick); },
     });
     timer1_.setObjectName("Timer1");
     timer1_.setInterval(kTimer1IntervalMs);
@@ -26,7 +26,7 @@ QtDesktop::QtDesktop() {
     QObject::connect(&timer1_, &QTimer::timeout, [this] { form_.Timer1_Timer(); });
 }
 
-QtDesktop::~QtDesktop() { timer1_.stop(); }
+QtDesktop::~QtDesktop() = default;
 
 bool QtDesktop::showPicture(ControlId element, std::string_view file) {
     PictureElement* target = window_->picture(element);
@@ -60,10 +60,8 @@ std::string QtDesktop::inputBox(std::string_view prompt, std::string_view title)
 
 void QtDesktop::showAbout() { showAboutWindow(); }
 
-void QtDesktop::closeMainWindow() {
-    timer1_.stop();
-    window_->close();
-}
+// The window's closing goes to Form_Unload, as a close by its title bar does.
+void QtDesktop::closeMainWindow() { window_->close(); }
 
 void QtDesktop::setTimerEnabled(bool enabled) {
     if (enabled)

@@ -2,40 +2,34 @@
 // The main window frmHelmsway on Win32, built by walking the core's layout tables: the helm
 // panel of picture elements, the frame with its push buttons and the menu bar. It reports
 // clicks, menu choices and Timer1's ticks by control name and index and holds no behaviour of
-// its own; its procedure passes each message to a small named handler.
+// its own; it passes each of its messages to a small named handler, and the rest to the
+// window base.
 #include <windows.h>
 
 #include <functional>
 
 #include "app/Controls.h"
-#include "support/win32/BuildWindow.h"
-#include "support/win32/OwnerWindowProc.h"
+#include "support/win32/LayoutWindow.h"
 
 namespace helmsway::win32 {
 
-class MainWindow {
+class MainWindow final : public LayoutWindow {
 public:
     struct Events {
         std::function<void(ControlId)> click;
         std::function<void(Menu)> menu;
         std::function<void()> timer1;
-        // While Timer1 runs, the window was activated other than by a click on it: the game
-        // window belongs in front again (see onActivate).
-        std::function<void()> bringGameForward;
+        // The window is being destroyed, whichever way it closes.
+        std::function<void()> closing;
+        // The window has become active, by a click on it or otherwise (see onActivate).
+        std::function<void(bool byClick)> activated;
     };
 
     MainWindow(HINSTANCE instance, Events events);
-    ~MainWindow();
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
     // Builds the window, hidden, with every control and menu item of the core's tables. False
     // when Windows refuses the window.
     bool create();
-    // Centres the window on the screen at its current size and shows it.
-    void showCentred(int showCommand);
-    // Null once the window is gone.
-    HWND handle() const { return window_; }
 
     // The element owns the bitmap from now on. False when there is no such element.
     bool setPicture(ControlId element, HBITMAP bitmap);
@@ -50,27 +44,16 @@ public:
     void close();
 
 private:
-    template <class Owner>
-    friend LRESULT CALLBACK helmsway::win32::ownerWindowProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT onMessage(UINT message, WPARAM w, LPARAM l) override;
     HMENU createMenuBar();
     void onCommand(int id, HWND control);
     void onActivate(WPARAM activation);
-    void onActivationDone();
+    void onActivationDone(bool byClick);
     void onTimer(WPARAM id);
-    LRESULT onColourStatic(HDC dc, HWND child);
     void onDestroy();
 
-    HINSTANCE instance_;
     Events events_;
-    HWND window_ = nullptr;
     HMENU menuBar_ = nullptr;
-    HBRUSH background_ = nullptr;
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    WindowChildren children_;
-    // Timer1 runs: a command waits for the game window to be in front.
-    bool timer1Running_ = false;
 };
 
 }  // namespace helmsway::win32

@@ -1,7 +1,6 @@
 #pragma once
 // Resource ids shared by the resource script and the code (plain macros: the resource
 // compiler reads this file too).
-#define IDI_HELMSWAY 1
 #define IDD_SHIP_NAME 100
 #define IDC_PROMPT 101
 #define IDC_NAME 102

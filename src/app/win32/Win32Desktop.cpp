@@ -1,11 +1,12 @@
 // What the core asks of the desktop, carried out on the main window.
 #include "app/win32/Win32Desktop.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "about/win32/AboutWindow.h"
 #include "app/win32/NamePrompt.h"
-#include "app/win32/ResourceIds.h"
 #include "helm/BitmapCheck.h"
 #include "relay/win32/Win32Relay.h"
 #include "support/win32/WideText.h"
@@ -28,20 +29,22 @@ std::wstring directoryOfThisProgram() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
-// The whole file, or nothing when it cannot be read. Read with the file API rather than a
-// stream: iostreams would more than treble the size of the program.
-std::string readFile(const std::wstring& path) {
+// The whole file, or nothing when it cannot be read or holds more than `limit` bytes. Read
+// with the file API rather than a stream: iostreams would more than treble the size of the
+// program.
+std::optional<std::string> readFile(const std::wstring& path, std::size_t limit) {
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::optional<std::string> bytes;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart < (1 << 24)) {
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    if (GetFileSizeEx(file, &size) && static_cast<std::uint64_t>(size.QuadPart) <= limit) {
+        bytes.emplace(static_cast<std::size_t>(size.QuadPart), '\0');
         DWORD read = 0;
-        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-            read = 0;
-        bytes.resize(read);
+        if (ReadFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &read, nullptr))
+            bytes->resize(read);
+        else
+            bytes.reset();
     }
     CloseHandle(file);
     return bytes;
@@ -56,7 +59,8 @@ Win32Desktop::Win32Desktop(HINSTANCE instance)
                             .click = [this](ControlId id) { form_->click(id); },
                             .menu = [this](Menu item) { form_->menuClick(item); },
                             .timer1 = [this] { form_->Timer1_Timer(); },
-                            .bringGameForward = [] { win32::activateGameWindow(); },
+                            .closing = [this] { form_->Form_Unload(); },
+                            .activated = [this](bool byClick) { form_->Form_Activate(byClick); },
                         }) {}
 
 bool Win32Desktop::create(frmHelmsway& form) {
@@ -68,7 +72,10 @@ bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
     // Loaded anew from the program's directory each time, as the user may have replaced the
     // file; a missing or broken file leaves the element with what it showed.
     const std::wstring path = programDirectory_ + widen(file);
-    if (!isCompleteBitmap(readFile(path))) return false;
+    const auto read = [this](std::string_view name, std::size_t limit) {
+        return readFile(programDirectory_ + widen(name), limit);
+    };
+    if (!readPictureFile(file, read)) return false;
     const auto bitmap = static_cast<HBITMAP>(
         LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     if (bitmap == nullptr) return false;
@@ -87,7 +94,7 @@ std::string Win32Desktop::inputBox(std::string_view prompt, std::string_view tit
     return narrow(showNamePrompt(instance_, window_.handle(), widen(prompt), widen(title)));
 }
 
-void Win32Desktop::showAbout() { showAboutWindow(instance_, IDI_HELMSWAY, window_.handle()); }
+void Win32Desktop::showAbout() { showAboutWindow(instance_, window_.handle()); }
 
 void Win32Desktop::closeMainWindow() { window_.close(); }
 

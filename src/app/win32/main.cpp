@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     helmsway::frmHelmsway form(desktop);
     if (!desktop.create(form)) return 1;
     form.Form_Load();
-    desktop.window().showCentred(showCommand);
+    desktop.window().show(showCommand);
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

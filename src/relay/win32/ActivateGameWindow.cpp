@@ -59,7 +59,7 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM context) {
 // Alt down, an unassigned key, Alt up: the system then counts the last input event as ours.
 // The unassigned key in between keeps the lone Alt from opening some window's menu bar.
 void tapAltKey() {
-    constexpr WORD kUnassigned = 0xE8;
+    constexpr WORD kUnassigned = kUnassignedKey;
     INPUT keys[4] = {};
     const WORD order[4] = {VK_MENU, kUnassigned, kUnassigned, VK_MENU};
     for (int i = 0; i < 4; ++i) {

@@ -14,11 +14,6 @@ namespace {
 // layout-specific states) cannot be pressed with plain modifiers at all.
 constexpr unsigned kShiftBit = 1;
 
-// Pressed between a released Alt or Win and its restore, so the system does not take the
-// pair for a lone tap of that key, which opens the menu bar or the Start menu. 0xE8 is
-// unassigned: no window acts on it.
-constexpr WORD kMenuMaskKey = 0xE8;
-
 class InputBatch {
 public:
     explicit InputBatch(HKL layout) : layout_(layout) {}
@@ -128,7 +123,7 @@ void sendKeys(const KeySequence& keys) {
     bool masked = false;
     for (const Modifier& modifier : held) {
         if (modifier.masksMenu && !masked) {
-            batch.tap(kMenuMaskKey);
+            batch.tap(kUnassignedKey);
             masked = true;
         }
         batch.key(modifier.virtualKey, true, modifier.extended);

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -17,11 +19,12 @@
 namespace helmsway::qt {
 namespace {
 
-QFont layoutFont(const Font& wanted, QFont standard) {
-    // The labels were laid out for a narrow dialog font of 8 points (11 pixels); the wider
-    // faces of a Linux desktop need a pixel less to keep every line inside its label.
+QFont layoutFont(const Font& wanted, const Font& windowFont, QFont standard) {
+    // The window's font is the narrow dialog font the labels were laid out for. The desktop's
+    // standard face stands in for it a pixel smaller: its wider letters need that pixel to keep
+    // every line inside its label.
     if (wanted.face.empty()) {
-        standard.setPixelSize(10);
+        standard.setPixelSize(qRound(windowFont.points * screenDpi() / 72.0) - 1);
         return standard;
     }
     // Where the face is missing, the nearest sans-serif face stands in at the same size.
@@ -54,8 +57,20 @@ private:
     QPushButton& button_;
 };
 
-QWidget* createControl(const ControlLayout& control, const KeyboardRoles& keyboard, QWidget& parent,
+Qt::WindowFlags windowFlags(Border border) {
+    constexpr Qt::WindowFlags kTitleBar = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    switch (border) {
+    case Border::FixedSingle:
+        return Qt::Window | kTitleBar | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+               Qt::WindowCloseButtonHint;
+    case Border::FixedDialog: return Qt::Dialog | kTitleBar | Qt::WindowCloseButtonHint;
+    }
+    return Qt::Window;
+}
+
+QWidget* createControl(const ControlLayout& control, const WindowLayout& window, QWidget& parent,
                        const std::function<void(ControlId)>& click) {
+    const KeyboardRoles& keyboard = window.keyboard;
     const ControlId id = control.id();
     switch (control.kind) {
     case ControlKind::PictureElement: {
@@ -81,7 +96,7 @@ QWidget* createControl(const ControlLayout& control, const KeyboardRoles& keyboa
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(layoutFont(control.font, label->font()));
+        label->setFont(layoutFont(control.font, window.font, label->font()));
         return label;
     }
     case ControlKind::Line:
@@ -96,8 +111,10 @@ QWidget* createControl(const ControlLayout& control, const KeyboardRoles& keyboa
 void buildWindow(QWidget& panel, const WindowLayout& window,
                  const std::function<void(ControlId)>& click) {
     QWidget& topLevel = *panel.window();
+    // The window's own size is fixed, so the window manager offers no resizing either.
+    topLevel.setWindowFlags(windowFlags(window.border));
     topLevel.setWindowTitle(qstr(window.caption));
-    topLevel.setWindowIcon(programIcon());
+    topLevel.setWindowIcon(iconPicture(window.icon));
     panel.setObjectName(qstr(window.name));
     QPalette palette = panel.palette();
     palette.setColor(QPalette::Window, colour(window.background));
@@ -115,7 +132,7 @@ void buildWindow(QWidget& panel, const WindowLayout& window,
                                                  &std::pair<ControlId, QWidget*>::first);
             if (frame != built.end()) parent = frame->second;
         }
-        QWidget* widget = createControl(control, window.keyboard, *parent, click);
+        QWidget* widget = createControl(control, window, *parent, click);
         widget->setObjectName(widgetName(control));
         // Push buttons keep the platform's look; everything else shows the table's colours.
         if (control.kind != ControlKind::PushButton)
@@ -136,6 +153,14 @@ void buildWindow(QWidget& panel, const WindowLayout& window,
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     if (firstFocus != nullptr) firstFocus->setFocus();
+}
+
+void placeAsLaidOut(QWidget& topLevel, const WindowLayout& window) {
+    const QScreen* screen = topLevel.screen();
+    if (!window.centred || screen == nullptr) return;
+    topLevel.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                      topLevel.frameGeometry().size(), screen->availableGeometry())
+                      .topLeft());
 }
 
 }  // namespace helmsway::qt

@@ -6,7 +6,6 @@
 #include <QImageReader>
 #include <QString>
 
-#include "app/MainWindowLayout.h"
 #include "helm/BitmapCheck.h"
 
 namespace helmsway::qt {
@@ -18,12 +17,22 @@ QString resourcePath(std::string_view name) {
 
 bool isIcon(std::string_view name) { return name.ends_with(".ico"); }
 
+std::optional<std::string> readProgramFile(std::string_view file, std::size_t limit) {
+    QFile source(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                 QString::fromUtf8(file.data(), qsizetype(file.size())));
+    if (!source.open(QIODevice::ReadOnly)) return std::nullopt;
+    // One byte past the limit tells a file that is too long, whatever its size claims.
+    const QByteArray bytes = source.read(qint64(limit) + 1);
+    if (bytes.size() > qsizetype(limit)) return std::nullopt;
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
 }  // namespace
 
-QIcon programIcon() {
+QIcon iconPicture(std::string_view name) {
     // Every image the icon file holds, so the window manager can pick the size it shows.
     QIcon icon;
-    QImageReader reader(resourcePath(kProgramIcon));
+    QImageReader reader(resourcePath(name));
     do {
         const QImage image = reader.read();
         if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
@@ -32,19 +41,18 @@ QIcon programIcon() {
 }
 
 QPixmap laidOutPicture(std::string_view name, PixelSize size) {
-    if (isIcon(name)) return programIcon().pixmap(QSize(size.width, size.height));
+    if (isIcon(name)) return iconPicture(name).pixmap(QSize(size.width, size.height));
     return QPixmap(resourcePath(name));
 }
 
 std::optional<QPixmap> loadRuntimePicture(std::string_view file) {
-    QFile source(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                 QString::fromUtf8(file.data(), qsizetype(file.size())));
-    if (!source.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = source.readAll();
-    if (!isCompleteBitmap(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
-        return std::nullopt;
+    const std::optional<std::string> bytes = readPictureFile(file, readProgramFile);
+    if (!bytes) return std::nullopt;
     QImage image;
-    if (!image.loadFromData(bytes, "BMP") || image.isNull()) return std::nullopt;
+    if (!image.loadFromData(QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size())),
+                            "BMP") ||
+        image.isNull())
+        return std::nullopt;
     return QPixmap::fromImage(image);
 }
 

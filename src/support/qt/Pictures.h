@@ -13,7 +13,8 @@ namespace helmsway::qt {
 // A laid-out picture by its asset name; an icon is rendered at `size`.
 QPixmap laidOutPicture(std::string_view name, PixelSize size);
 
-QIcon programIcon();
+// An icon by its asset name, with every image its file holds.
+QIcon iconPicture(std::string_view name);
 
 // Loads <program dir>/<file> anew; nothing when it is missing or not a picture.
 std::optional<QPixmap> loadRuntimePicture(std::string_view file);

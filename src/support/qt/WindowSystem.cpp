@@ -49,8 +49,6 @@ void requestAbove(Display* display, Window window, bool on) {
 
 }  // namespace
 
-bool onX11() { return x11Display() != nullptr; }
-
 void keepOnTop(QWidget& window, bool on) {
     Display* display = x11Display();
     if (window.isVisible() && display) {

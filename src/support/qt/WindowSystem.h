@@ -8,8 +8,6 @@ class QWidget;
 
 namespace helmsway::qt {
 
-bool onX11();
-
 // Above all windows that are not kept on top, or back among them; never moves, sizes, hides
 // or re-maps the window.
 void keepOnTop(QWidget& window, bool on);

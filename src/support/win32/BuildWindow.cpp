@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/MainWindowLayout.h"
 #include "support/win32/ControlIds.h"
 #include "support/win32/PictureElement.h"
 #include "support/win32/ScreenMetrics.h"
@@ -32,11 +31,11 @@ HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* windowClass,
 }
 
 HWND createControl(HWND parent, HINSTANCE instance, const ControlLayout& control, const RECT& place,
-                   int id, bool isDefault) {
+                   int id, bool isDefault, std::string_view windowIcon) {
     const std::wstring caption = widen(control.caption);
     switch (control.kind) {
     case ControlKind::PictureElement: {
-        if (control.bitmap == kProgramIcon)
+        if (control.bitmap == windowIcon)
             return createChild(parent, instance, L"STATIC", caption, SS_OWNERDRAW, place, id);
         const HWND element = createPictureElement(parent, instance, place, id);
         setPicture(element, static_cast<HBITMAP>(LoadImageW(instance, widen(control.bitmap).c_str(),
@@ -75,6 +74,10 @@ void WindowChildren::build(HWND window, HINSTANCE instance, const WindowLayout& 
     std::vector<const ControlLayout*> controls;
     for (const ControlLayout& control : layout.controls) controls.push_back(&control);
     std::ranges::stable_sort(controls, {}, &ControlLayout::tabIndex);
+    // The window's font, which the captions' places were sized for; the larger message font
+    // of newer systems would cut the About texts short.
+    const HFONT windowFont = createFont(layout.font);
+    fonts_.push_back(windowFont);
 
     for (const ControlLayout* control : controls) {
         if (control->kind == ControlKind::Line) continue;
@@ -83,10 +86,10 @@ void WindowChildren::build(HWND window, HINSTANCE instance, const WindowLayout& 
         const RECT place = toPixels(absolutePlace(layout.controls, *control));
         const HWND child =
             createControl(window, instance, *control, place, commandIdOf(*control, layout.keyboard),
-                          control->id() == layout.keyboard.defaultButton);
+                          control->id() == layout.keyboard.defaultButton, layout.icon);
         if (control->kind != ControlKind::PictureElement) {
-            const HFONT font = createFont(control->font);
-            if (!isStandardFont(font)) fonts_.push_back(font);
+            HFONT font = windowFont;
+            if (!control->font.face.empty()) fonts_.push_back(font = createFont(control->font));
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         }
         children_.push_back({control, child});

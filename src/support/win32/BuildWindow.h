@@ -21,8 +21,8 @@ public:
 
     // Creates every control of `layout` as a child of `window`, in the table's tab order,
     // which Windows then uses for Tab as well. Picture elements need their class registered
-    // first (registerPictureElementClass); the program icon's element is owner-drawn, drawn
-    // by the window in WM_DRAWITEM. Lines are no children: the window paints them
+    // first (registerPictureElementClass); an element that shows the window's icon is
+    // owner-drawn, by the window in WM_DRAWITEM. Lines are no children: the window paints them
     // (paintLines). The default button is IDOK and the cancel button IDCANCEL, the ids
     // IsDialogMessage sends for Enter and Esc; every other control has controlCommandId.
     void build(HWND window, HINSTANCE instance, const WindowLayout& layout);
@@ -50,7 +50,7 @@ private:
 
     const WindowLayout* layout_ = nullptr;
     std::vector<Child> children_;
-    std::vector<HFONT> fonts_;  // the ones created for this window, never the standard font
+    std::vector<HFONT> fonts_;  // the window's own and those its controls name
 };
 
 }  // namespace helmsway::win32

@@ -26,15 +26,7 @@ RECT toPixels(const TwipsRect& place) {
     return {left, top, left + toPixels(place.width), top + toPixels(place.height)};
 }
 
-HFONT standardFont() {
-    // The dialog font (MS Sans Serif, 8 points), which the captions' places were sized for;
-    // the larger message font of newer systems would cut the About texts short.
-    static const HFONT font = createFont({"MS Sans Serif", 8});
-    return font;
-}
-
 HFONT createFont(const Font& font) {
-    if (font.face.empty() || font.points <= 0) return standardFont();
     LOGFONTW description{};
     description.lfHeight = -static_cast<LONG>(std::lround(font.points * systemDpi() / 72.0));
     description.lfWeight = FW_NORMAL;
@@ -48,8 +40,6 @@ HFONT createFont(const Font& font) {
                 description.lfFaceName);
     return CreateFontIndirectW(&description);
 }
-
-bool isStandardFont(HFONT font) { return font == standardFont(); }
 
 void drawBitmapClipped(HDC dc, const RECT& area, HBITMAP bitmap, COLORREF background) {
     const HBRUSH fill = CreateSolidBrush(background);

@@ -15,13 +15,8 @@ RECT toPixels(const TwipsRect& place);
 
 constexpr COLORREF colorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-// The standard dialog font of the system, made once for the whole run.
-HFONT standardFont();
-
-// A font of the table's face and size, or the standard font when the table names none. The
-// caller deletes what this creates (never the standard font): see isStandardFont.
+// A font of the table's face and size, at the system DPI. The caller deletes it.
 HFONT createFont(const Font& font);
-bool isStandardFont(HFONT font);
 
 // Draws `bitmap` unscaled from the top-left corner of `area` on a `background` fill; what does
 // not fit is cut off at the right and bottom edges.
