@@ -8,10 +8,9 @@
 namespace helmsway {
 
 // Every command reaches the game as its phrase and two Enters: the stored text is a whole
-// line, the phrase and the Enter that sends it, and the tick adds a second. The helm has
-// always ended its commands so, and the game takes it well: it sends a line of speech on
-// Enter and ignores an empty one, so the second Enter says nothing and only makes sure the
-// line is ended.
+// line, the phrase and the Enter that sends it, and the tick adds a second. The game sends a
+// line of speech on Enter and ignores an empty one, so the second Enter says nothing; it only
+// makes sure the line is ended.
 bool frmHelmsway::RelayCommand(std::string_view phrase) {
     strCommand = std::string(phrase) + "{ENTER}";
     commandPending_ = true;
