@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "app/MainWindowLayout.h"
-#include "app/Version.h"
+#include "about/Version.h"
 
 namespace helmsway {
 namespace {

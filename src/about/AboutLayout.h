@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 namespace helmsway {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The About window's two handlers. It lives only while it is shown, so it holds no state.
-#include "app/Controls.h"
+#include "layout/Controls.h"
 
 namespace helmsway {
 

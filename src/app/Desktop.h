@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Controls.h"
+#include "layout/Controls.h"
 #include "relay/KeySequence.h"
 
 namespace helmsway {

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 namespace helmsway {
 
@@ -23,9 +23,6 @@ inline constexpr int kSimpleClientHeightTwips = 2670;
 inline constexpr int kAdvancedClientHeightTwips = 4395;
 
 inline constexpr int kTimer1IntervalMs = 300;
-
-// The program icon's asset name; it serves both windows.
-inline constexpr std::string_view kProgramIcon = "helmsway.ico";
 
 // The whole window; it has no default, cancel or first-focus control.
 const WindowLayout& mainWindow();

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Controls.h"
+#include "layout/Controls.h"
 #include "app/Desktop.h"
 
 namespace helmsway {

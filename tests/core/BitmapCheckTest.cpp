@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "helm/BitmapCheck.h"
+#include "pictures/BitmapCheck.h"
 
 namespace helmsway {
 namespace {

@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "MenuHook.h"
-#include "app/Controls.h"
+#include "layout/Controls.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"

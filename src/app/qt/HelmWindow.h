@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "app/Controls.h"
+#include "layout/Controls.h"
 
 class QAction;
 

@@ -3,7 +3,7 @@
 // names so that the window, and any tool that drives it, agree without a table of their own.
 #include <windows.h>
 
-#include "app/Controls.h"
+#include "layout/Controls.h"
 #include "support/win32/ControlIds.h"
 
 namespace helmsway::win32 {

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "app/Controls.h"
+#include "layout/Controls.h"
 #include "support/win32/LayoutWindow.h"
 
 namespace helmsway::win32 {

@@ -7,7 +7,7 @@
 
 #include "about/win32/AboutWindow.h"
 #include "app/win32/NamePrompt.h"
-#include "helm/BitmapCheck.h"
+#include "pictures/BitmapCheck.h"
 #include "relay/win32/Win32Relay.h"
 #include "support/win32/WideText.h"
 

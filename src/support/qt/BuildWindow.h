@@ -6,7 +6,7 @@
 // control name and index.
 #include <functional>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 class QWidget;
 

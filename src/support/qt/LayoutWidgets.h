@@ -4,7 +4,7 @@
 #include <QString>
 #include <string_view>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 class QWidget;
 

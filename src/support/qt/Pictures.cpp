@@ -6,7 +6,7 @@
 #include <QImageReader>
 #include <QString>
 
-#include "helm/BitmapCheck.h"
+#include "pictures/BitmapCheck.h"
 
 namespace helmsway::qt {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 namespace helmsway::qt {
 

@@ -4,7 +4,7 @@
 // at 96 dpi, proportionally more pixels on a screen set to a higher DPI.
 #include <QRect>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 namespace helmsway::qt {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 namespace helmsway::win32 {
 

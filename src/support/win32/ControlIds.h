@@ -1,7 +1,7 @@
 #pragma once
 // The Win32 id of a control laid out in the core's tables, derived from its name and index so
 // that a window, and any tool that drives it, agree without a table of their own.
-#include "app/Controls.h"
+#include "layout/Controls.h"
 
 namespace helmsway::win32 {
 

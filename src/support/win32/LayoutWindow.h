@@ -7,7 +7,7 @@
 // and the window's end. A window derives from it and handles its own messages first.
 #include <windows.h>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 #include "support/win32/BuildWindow.h"
 
 namespace helmsway::win32 {

@@ -2,7 +2,7 @@
 // Twips to pixels at the system DPI, colours and fonts: what every window is laid out with.
 #include <windows.h>
 
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 namespace helmsway::win32 {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/Controls.h"
+#include "layout/Controls.h"
 
 namespace helmsway {
 
@@ -91,6 +91,9 @@ struct WindowLayout {
     Font font;              // the texts' font where a control names none
     std::string_view icon;  // the title bar's icon, by its asset name
 };
+
+// The program icon's asset name; it serves both windows.
+inline constexpr std::string_view kProgramIcon = "helmsway.ico";
 
 // The font the captions' places were sized for: the dialog font of the system the windows
 // were drawn on, MS Sans Serif of 8 points (11 pixels at 96 dpi).

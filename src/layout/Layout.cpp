@@ -1,4 +1,4 @@
-#include "app/Layout.h"
+#include "layout/Layout.h"
 
 namespace helmsway {
 

@@ -1,4 +1,4 @@
-#include "helm/BitmapCheck.h"
+#include "pictures/BitmapCheck.h"
 
 #include <algorithm>
 #include <cstdint>
