@@ -5,7 +5,8 @@ gives; the receiver's lines are checked exactly, and the program must still be r
   e2e.py GROUP BUILD_DIR
 
 clicks: each kind of control clicked, once, twice quickly and in a burst, and what only a
-window manager shows. game-window, ship-names: the program under abuse.
+window manager shows. game-window, ship-names: the program under abuse. gnome: on GNOME's own
+window manager instead (run under tests/support/with-mutter).
 """
 import os
 import select
@@ -149,6 +150,33 @@ def game_window(p):
     check("no X11 display: said once", sum("no X11 display" in line for line in lines), 1)
 
 
+def gnome(p):
+    """GNOME's mutter with Xwayland (run under tests/support/with-mutter): the SDL2 client, and
+    a chat window that pops up on top of it before each click. The game comes to the front and
+    gets the phrase, and mutter takes every request as one with the click's time."""
+    if not helmdesk.wait_for(lambda: "window id" in helmdesk.ask(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 60):
+        raise RuntimeError("mutter did not take over Xwayland")
+    game = helmdesk.Receiver(p["sdl-receiver"], title="Sam - ClassicUO - 1.1.0.0")
+    h = helmdesk.Helmsway(p["helmsway"], p["places"])
+    for case, click, phrase in [("Stop", ("cmdStop",), "Stop"),
+                                ("pad 1", ("cmdDirection", 1), "Forward"),
+                                ("anchor", ("cmdAnchor",), "Raise Anchor")]:
+        chat = helmdesk.Receiver(p["receiver"], title="#boats \u2014 Chat")
+        check(case + ": the chat is active", helmdesk.wait_for(
+            lambda: helmdesk.active_window() == str(chat.window), 30))
+        relays(case, game, h.click(*click), phrase)
+        check(case + ": the game is active", helmdesk.wait_for(
+            lambda: helmdesk.active_window() == str(game.window), 30))
+        check(case + ": nothing for the chat", chat.quiet(0.05), [])
+        chat.close()
+    h.close()
+    game.close()
+    with open(os.environ["DESKTOP_LOG"], errors="replace") as log:
+        check("no request mutter calls buggy",
+              [line.strip() for line in log if "Buggy client" in line], [])
+
+
 def stretch(pattern, length):
     return (pattern * (length // len(pattern) + 1))[:length]
 
@@ -190,7 +218,8 @@ def keyboard_map():
     return helmdesk.run("xmodmap", "-pke")
 
 
-GROUPS = {"clicks": clicks, "game-window": game_window, "ship-names": ship_names}
+GROUPS = {"clicks": clicks, "game-window": game_window, "ship-names": ship_names,
+          "gnome": gnome}
 
 if __name__ == "__main__":
     group, build = sys.argv[1:3]
