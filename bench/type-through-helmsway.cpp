@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "TestDesktop.h"
 #include "X11Relay.h"
 #include "relay/KeystrokeNotation.h"
 
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
     }
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 1;
-    if (!helmsway::x11::activateGameWindow(display, 0)) {
+    if (!helmsway::x11::activateGameWindow(display, 0, helmsway::x11::test::serverTime(display))) {
         std::fprintf(stderr, "type-through-helmsway: no game window\n");
         return 1;
     }

@@ -126,7 +126,7 @@ void runCase(const Case& c) {
     const Window own = c.own ? windows[*c.own]->id() : None;
     if (own != None) XSetInputFocus(display, own, RevertToParent, CurrentTime);
 
-    const bool activated = activateGameWindow(display, own);
+    const bool activated = activateGameWindow(display, own, serverTime(display));
     ASSERT_EQ(activated, c.expected.has_value());
     if (!c.expected) return;
     const Window expected = windows[*c.expected]->id();
@@ -146,7 +146,7 @@ TEST(ActivationTest, NoWindowManagerStillRaisesAndFocuses) {
 }
 
 TEST(ActivationTest, NoDisplayIsAQuietFailure) {
-    EXPECT_FALSE(activateGameWindow(nullptr, None));
+    EXPECT_FALSE(activateGameWindow(nullptr, None, CurrentTime));
     SpareKeys spare(nullptr);
     sendKeys(nullptr, spare, KeySequence{{NamedKey::Enter, 0}});  // must simply return
 }

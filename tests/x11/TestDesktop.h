@@ -41,6 +41,10 @@ bool eventually(Condition condition,
     }
 }
 
+// The server's time now, as the time of a click would be: read from the event of a property
+// touched on a window of the test's own (Xlib owns this connection's event queue).
+Time serverTime(Display* display);
+
 Window focusedTopLevel(Display* display);  // the focus window, or the client holding it
 Window activeWindow(Display* display);     // _NET_ACTIVE_WINDOW, None without one
 bool keyIsDown(Display* display, KeyCode keycode);

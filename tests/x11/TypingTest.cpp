@@ -103,7 +103,8 @@ protected:
     static void activate(Window expected, Window own = None) {
         Display* display = testDisplay();
         ASSERT_NE(expected, None) << "the receiver did not start";
-        ASSERT_TRUE(activateGameWindow(display, own != None ? own : desk_->helm.id()));
+        ASSERT_TRUE(
+            activateGameWindow(display, own != None ? own : desk_->helm.id(), serverTime(display)));
         ASSERT_TRUE(eventually([&] { return focusedTopLevel(display) == expected; }))
             << "focus on 0x" << std::hex << focusedTopLevel(display) << ", active 0x"
             << activeWindow(display) << ", expected 0x" << expected;

@@ -70,7 +70,9 @@ void QtDesktop::setTimerEnabled(bool enabled) {
         timer1_.stop();
 }
 
-bool QtDesktop::activateGameWindow() { return qt::activateGameWindow(*window_); }
+bool QtDesktop::activateGameWindow() {
+    return qt::activateGameWindow(*window_, userInputTime_.latest());
+}
 
 void QtDesktop::sendKeys(const KeySequence& keys) { qt::sendKeys(keys); }
 

@@ -7,6 +7,7 @@
 #include "app/Desktop.h"
 #include "app/frmHelmsway.h"
 #include "app/qt/HelmWindow.h"
+#include "support/qt/UserInputTime.h"
 
 namespace helmsway::qt {
 
@@ -32,6 +33,7 @@ public:
     void sendKeys(const KeySequence& keys) override;
 
 private:
+    UserInputTime userInputTime_;
     std::unique_ptr<HelmWindow> window_;
     QTimer timer1_;
     frmHelmsway form_{*this};

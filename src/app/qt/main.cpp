@@ -2,7 +2,6 @@
 // Simple height, kept on top) and is then shown; closing it ends the program.
 #include <QApplication>
 #include <cstdio>
-#include <vector>
 
 #include "app/qt/QtDesktop.h"
 #include "app/qt/QuitOnSignal.h"
@@ -22,26 +21,25 @@ bool x11DisplayExists() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The game window is found, activated and typed into through X11, where the game runs on a
+    // Wayland session too (SDL2 and Wine use Xwayland there). Without an X11 display the helm
+    // could do nothing: no window that pretends otherwise, and no toolkit abort either.
+    if (!x11DisplayExists()) {
+        std::fputs(
+            "helmsway: no X11 display (DISPLAY unset, or Xwayland off): the game window "
+            "can only be reached through X11\n",
+            stderr);
+        return 1;
+    }
     // The program takes no options: Qt sees the program's name only, not its own switches, and
-    // the platform chosen here. The game window is found, activated and typed into through X11,
-    // and the game runs there (SDL2 and Wine use X11 on a Wayland session too, by XWayland),
-    // so the helm's window must be an X11 window as well: on a Wayland session Qt would take its
-    // Wayland plugin, and the relay would have no display to work with.
+    // the platform chosen here. The helm's window must be an X11 window as well: on a Wayland
+    // session Qt would take its Wayland plugin, and the relay would have no display to work with.
     char programName[] = "helmsway";
     char platformOption[] = "-platform";
     char xcb[] = "xcb";
-    std::vector<char*> qtArgv{argc > 0 ? argv[0] : programName};
-    if (x11DisplayExists()) {
-        qtArgv.insert(qtArgv.end(), {platformOption, xcb});
-    } else {
-        std::fputs(
-            "helmsway: no X11 display (is XWayland off?): the helm can neither bring the game "
-            "window to the front nor type into it\n",
-            stderr);
-    }
-    int qtArgc = static_cast<int>(qtArgv.size());
-    qtArgv.push_back(nullptr);
-    QApplication app(qtArgc, qtArgv.data());
+    char* qtArgv[] = {argc > 0 ? argv[0] : programName, platformOption, xcb, nullptr};
+    int qtArgc = 3;
+    QApplication app(qtArgc, qtArgv);
     helmsway::qt::quitOnTerminationSignals();
     helmsway::qt::QtDesktop desktop;
     desktop.form().Form_Load();

@@ -1,5 +1,4 @@
 // Finding the game window and bringing it to the front.
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <vector>
@@ -13,31 +12,7 @@
 namespace helmsway::x11 {
 namespace {
 
-// The server's time now, for the activation request: a window manager that prevents focus
-// stealing compares it with the user's last input. Read by touching a property of a window of
-// our own; when the event queue is not Xlib's (a toolkit may own the connection) the helm's
-// own last user time stands in.
-Time currentTime(Display* display, Window own) {
-    const Window probe = XCreateWindow(display, DefaultRootWindow(display), -1, -1, 1, 1, 0,
-                                       CopyFromParent, InputOnly, CopyFromParent, 0, nullptr);
-    XSelectInput(display, probe, PropertyChangeMask);
-    const Atom stamp = atom(display, "_HELMSWAY_TIMESTAMP");
-    XChangeProperty(display, probe, stamp, XA_CARDINAL, 32, PropModeAppend, nullptr, 0);
-    XSync(display, False);
-    XEvent event{};
-    Time now = CurrentTime;
-    if (XCheckTypedWindowEvent(display, probe, PropertyNotify, &event)) now = event.xproperty.time;
-    XDestroyWindow(display, probe);
-    if (now == CurrentTime && own != None) {
-        ErrorTrap trap(display);
-        const auto userTime =
-            longsProperty(display, own, atom(display, "_NET_WM_USER_TIME"), XA_CARDINAL);
-        if (!trap.failed() && !userTime.empty()) now = userTime[0];
-    }
-    return now;
-}
-
-void askWindowManager(Display* display, Window game, Window own) {
+void askWindowManager(Display* display, Window game, Window own, Time userInput) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = game;
@@ -46,7 +21,7 @@ void askWindowManager(Display* display, Window game, Window own) {
     // Source 2 says a user asked for this window (as from a pager), which focus-stealing
     // prevention lets through: the click on the helm is exactly that.
     event.xclient.data.l[0] = 2;
-    event.xclient.data.l[1] = static_cast<long>(currentTime(display, own));
+    event.xclient.data.l[1] = static_cast<long>(userInput);
     event.xclient.data.l[2] = static_cast<long>(own);
     XSendEvent(display, DefaultRootWindow(display), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
@@ -64,7 +39,7 @@ void focusWithoutWindowManager(Display* display, Window game) {
 
 }  // namespace
 
-bool activateGameWindow(Display* display, Window own) {
+bool activateGameWindow(Display* display, Window own, Time userInput) {
     if (!display) return false;
     const auto windows = listTopLevelWindows(display, own);
     std::vector<WindowFacts> facts;
@@ -77,7 +52,7 @@ bool activateGameWindow(Display* display, Window own) {
     const bool managed = hasWindowManager(display);
     ErrorTrap trap(display);
     if (managed)
-        askWindowManager(display, game, own);
+        askWindowManager(display, game, own, userInput);
     else
         focusWithoutWindowManager(display, game);
     // The window may have gone in the meantime; then nothing was activated.

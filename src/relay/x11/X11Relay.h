@@ -10,8 +10,11 @@ namespace helmsway::x11 {
 
 // Finds the game window among the top-level windows by the core's rule (never one of ours:
 // `own`, its dialogs, this process's windows) and asks the window manager to activate it at
-// once. False when there is none.
-bool activateGameWindow(Display* display, Window own);
+// once. False when there is none. `userInput` is the server time of the user's click or key
+// that asked for it: a window manager that prevents focus stealing weighs the request by it
+// against the user's latest input, and is entitled to refuse one without a time (mutter warns
+// of a buggy client for each).
+bool activateGameWindow(Display* display, Window own, Time userInput);
 
 // Types through XTest into the focused window, each character from whichever group and level
 // of the live keyboard map has it, and the rest on keys borrowed in `spare`. Keys the user

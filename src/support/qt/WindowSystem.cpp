@@ -64,10 +64,10 @@ void keepOnTop(QWidget& window, bool on) {
     if (shown) window.show();
 }
 
-bool activateGameWindow(const QWidget& own) {
+bool activateGameWindow(const QWidget& own, unsigned long userInput) {
     Display* display = x11Display();
     if (!display) return false;
-    return x11::activateGameWindow(display, static_cast<Window>(own.winId()));
+    return x11::activateGameWindow(display, static_cast<Window>(own.winId()), userInput);
 }
 
 void sendKeys(const KeySequence& keys) {

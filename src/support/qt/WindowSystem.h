@@ -12,7 +12,9 @@ namespace helmsway::qt {
 // or re-maps the window.
 void keepOnTop(QWidget& window, bool on);
 
-bool activateGameWindow(const QWidget& own);
+// `userInput`: the window system's time of the click or key that asked for it (see
+// UserInputTime).
+bool activateGameWindow(const QWidget& own, unsigned long userInput);
 
 // Keys borrowed for characters the layout lacks stay bound for the whole run and are given
 // back when the program ends, however it ends.
