@@ -6,6 +6,7 @@
 
 #include "app/qt/QtDesktop.h"
 #include "app/qt/QuitOnSignal.h"
+#include "relay/x11/Guardian.h"
 
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
 #include <X11/Xlib.h>
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     std::vector<char*> qtArgv{argc > 0 ? argv[0] : programName};
     if (x11DisplayExists()) {
         qtArgv.insert(qtArgv.end(), {platformOption, xcb});
+        helmsway::x11::guardBorrowedKeys();
     } else {
         std::fputs(
             "helmsway: no X11 display (is XWayland off?): the helm can neither bring the game "
