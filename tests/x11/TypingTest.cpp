@@ -7,7 +7,10 @@
 #include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -214,14 +217,62 @@ TEST_F(TypingTest, StalledReceiverStillReadsEveryCharacter) {
     for (const char* text : texts) EXPECT_EQ(stalled.nextLine(std::chrono::seconds(15)), text);
 }
 
+// Two helms typing at the same moment, each on a connection and with spare keys of its own, and
+// each needing new bindings at first: every line arrives whole, round after round. The suite's
+// own keys are given back first: each helm needs spare keys that no other one holds.
+TEST_F(TypingTest, TwoHelmsTypingAtOnceNeverInterleave) {
+    constexpr int kRounds = 100;
+    desk_->spare.release();
+    const std::string texts[] = {
+        "Set Name Čeřť Пётр Ωμέγα ◆ Sea Dog Ж 9876543210 Čeřť Пётр",
+        "Set Name Ψυχή Ωμέγα ▲★ Sea Wolf Ξ 0123456789 Ψυχή Ωμέγα ▲★"};  // as sorted
+    activate(desk_->receiver.window());
+    // Each typist and the pipe that starts its text; closing the pipe ends the typist.
+    struct Helms : std::vector<std::pair<pid_t, int>> {
+        ~Helms() {
+            for (const auto& [helm, go] : *this) {
+                close(go);
+                waitpid(helm, nullptr, 0);
+            }
+        }
+    } helms;
+    for (const std::string& text : texts) {
+        const KeySequence keys = line(text);
+        int go[2];
+        ASSERT_EQ(pipe(go), 0);
+        const pid_t helm = fork();
+        if (helm == 0) {
+            close(go[1]);
+            for (const auto& other : helms) close(other.second);
+            Display* display = XOpenDisplay(nullptr);
+            {
+                SpareKeys spare(display);
+                for (char round = 0; read(go[0], &round, 1) == 1;) sendKeys(display, spare, keys);
+            }
+            XCloseDisplay(display);
+            _exit(0);
+        }
+        close(go[0]);
+        helms.emplace_back(helm, go[1]);
+    }
+    for (int round = 0; round < kRounds; ++round) {
+        for (const auto& [helm, go] : helms) ASSERT_EQ(write(go, "", 1), 1);
+        std::vector<std::string> got;
+        for (int i = 0; i < 2; ++i) got.push_back(desk_->receiver.nextLine().value_or("(none)"));
+        std::sort(got.begin(), got.end());
+        ASSERT_EQ(got, std::vector<std::string>(std::begin(texts), std::end(texts)))
+            << "round " << round;
+    }
+}
+
 // Every layout xkeyboard-config ships, and the usual two-group setups with either group
-// active: the sample arrives exactly on each, in the other group where that group has it, its ^ ` ~ ' " too where the layout has them only
-// as dead keys (us(intl), de, fr), and the user's group is selected again afterwards, also
-// where the text's last character was the other group's. A layout the server cannot load is
-// reported. Every switch takes back the borrowed keys, even one to the layout in force (each
-// pair comes twice in a row): nothing may be typed on a key thought still bound. Given back at
-// the end, the borrowed keys leave the map the last switch made, and a second release has
-// nothing left to give back.
+// active: the sample arrives exactly on each, in the other group where that group has it, its ^ ` ~
+// ' " too where the layout has them only as dead keys (us(intl), de, fr), and the user's group is
+// selected again afterwards, also where the text's last character was the other group's. A layout
+// the server cannot load is reported. Every switch takes back the borrowed keys, even one to the
+// layout in force (each pair comes twice in a row): nothing may be typed on a key thought still
+// bound. Given back at the end, the borrowed keys leave the map the last switch made, and a second
+// release has nothing left to give back.
 TEST_F(TypingTest, EveryShippedLayout) {
     const std::string original = currentLayout();
     std::vector<std::pair<std::string, int>> setups;
