@@ -204,6 +204,31 @@ TEST_F(TypingTest, TextThatCannotBeTypedWholeTypesNothing) {
     }
 }
 
+// On a layout of one group and no Latin letters, a name that mixes everything a player may write
+// (phrases, punctuation, accented Latin, Greek, Cyrillic, Hebrew, CJK, emoji), with more distinct
+// characters off the layout than the spare keys hold: it arrives exactly or not at all, and the
+// next command as usual.
+TEST_F(TypingTest, TextPastTheRoomArrivesExactOrNotAtAll) {
+    const std::string original = currentLayout();
+    const std::string text =
+        "Set Name Forward Left, Turn Around & Raise Anchor! \"Sea Wolf\" (42) @ [#7] {~} ^_^ "
+        "Ærø Zürich façade naïve ß € àâäèêëîïôöùûüÿçœ ÀÉÈÇ Łódź Čeřť Ψυχή Ωμέγα θάλασσα Ξ "
+        "Пётр Жёлтый Щука Эхо Юнга שלום ים ספינה 海龍 船長 風帆 北斗星 ⛵😀★ Tortuga Bay; "
+        "Isle of Dread: 100% sure? Nord-Nord-West, then Goto 3.";
+    for (const char* layout : {"ru", "gr"}) {
+        SCOPED_TRACE(layout);
+        ASSERT_TRUE(switchLayout(layout));
+        activate(desk_->receiver.window());
+        type(line(text));
+        const auto first = typeLine("Stop");
+        if (first == text)
+            EXPECT_EQ(desk_->receiver.nextLine(), "Stop");
+        else
+            EXPECT_EQ(first, "Stop");
+    }
+    ASSERT_TRUE(switchLayout(original));
+}
+
 // A game stops reading its input for seconds while it loads, mid-text. The text typed meanwhile
 // and the next one, on the same borrowed characters, must still mean what they meant when
 // typed: nothing is unbound or rebound behind the game's back.
