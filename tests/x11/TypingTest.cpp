@@ -7,6 +7,8 @@
 #include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,6 +93,54 @@ const char* const kSample[] = {
 // Every keycode's keysyms: xkbcomp's listing would merge the keys without a name, which most
 // spare keys are.
 std::vector<std::string> keyboardMap() { return output("xmodmap -pke"); }
+
+// Another helm: a process with a connection and spare keys of its own, which types `keys` each
+// time it is started, and gives its keys back and ends when this object goes.
+class OtherHelm {
+public:
+    explicit OtherHelm(const KeySequence& keys) {
+        int ends[2];
+        if (socketpair(AF_UNIX, SOCK_STREAM, 0, ends) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(ends[0]);
+            for (const int other : open_) close(other);  // the other helms' ends are theirs
+            Display* display = XOpenDisplay(nullptr);
+            {
+                SpareKeys spare(display);
+                for (char byte = 0; read(ends[1], &byte, 1) == 1;) {
+                    sendKeys(display, spare, keys);
+                    if (write(ends[1], "", 1) != 1) break;
+                }
+            }
+            XCloseDisplay(display);
+            _exit(0);
+        }
+        close(ends[1]);
+        end_ = ends[0];
+        open_.insert(end_);
+    }
+    ~OtherHelm() {
+        open_.erase(end_);
+        close(end_);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    }
+    OtherHelm(const OtherHelm&) = delete;
+    OtherHelm& operator=(const OtherHelm&) = delete;
+
+    bool start() const { return write(end_, "", 1) == 1; }
+    // Whether its text has been typed since it was started, within a generous ceiling.
+    bool typed() const {
+        pollfd done{end_, POLLIN, 0};
+        char byte = 0;
+        return poll(&done, 1, 30000) == 1 && read(end_, &byte, 1) == 1;
+    }
+
+private:
+    static inline std::set<int> open_;
+    pid_t pid_ = -1;
+    int end_ = -1;
+};
 
 class TypingTest : public ::testing::Test {
 protected:
@@ -204,6 +255,28 @@ TEST_F(TypingTest, TextThatCannotBeTypedWholeTypesNothing) {
     }
 }
 
+// Keys another helm borrowed are never typed on: that helm may rebind them, or give them back
+// for others to bind, while a game that stopped reading still has our keys on them unread. So a
+// second helm binds the same character on a key of its own, and keeps it when the first ends.
+TEST_F(TypingTest, KeysAnotherHelmBorrowedAreNeverTypedOn) {
+    const std::string text = "Set Name Ψ";
+    const auto keysForPsi = [] {
+        const auto map = keyboardMap();
+        return std::count_if(map.begin(), map.end(), [](const std::string& key) {
+            return key.find(" U03A8 ") != std::string::npos;
+        });
+    };
+    desk_->spare.release();  // room for the second helm
+    EXPECT_EQ(typeLine(text), text);
+    const OtherHelm other(line(text));
+    ASSERT_TRUE(other.start());
+    EXPECT_EQ(desk_->receiver.nextLine(), text);
+    ASSERT_TRUE(other.typed());
+    EXPECT_EQ(keysForPsi(), 2);
+    desk_->spare.release();
+    EXPECT_EQ(keysForPsi(), 1);
+}
+
 // On a layout of one group and no Latin letters, a name that mixes everything a player may write
 // (phrases, punctuation, accented Latin, Greek, Cyrillic, Hebrew, CJK, emoji), with more distinct
 // characters off the layout than the spare keys hold: it arrives exactly or not at all, and the
@@ -252,38 +325,12 @@ TEST_F(TypingTest, TwoHelmsTypingAtOnceNeverInterleave) {
         "Set Name Čeřť Пётр Ωμέγα ◆ Sea Dog Ж 9876543210 Čeřť Пётр",
         "Set Name Ψυχή Ωμέγα ▲★ Sea Wolf Ξ 0123456789 Ψυχή Ωμέγα ▲★"};  // as sorted
     activate(desk_->receiver.window());
-    // Each typist and the pipe that starts its text; closing the pipe ends the typist.
-    struct Helms : std::vector<std::pair<pid_t, int>> {
-        ~Helms() {
-            for (const auto& [helm, go] : *this) {
-                close(go);
-                waitpid(helm, nullptr, 0);
-            }
-        }
-    } helms;
-    for (const std::string& text : texts) {
-        const KeySequence keys = line(text);
-        int go[2];
-        ASSERT_EQ(pipe(go), 0);
-        const pid_t helm = fork();
-        if (helm == 0) {
-            close(go[1]);
-            for (const auto& other : helms) close(other.second);
-            Display* display = XOpenDisplay(nullptr);
-            {
-                SpareKeys spare(display);
-                for (char round = 0; read(go[0], &round, 1) == 1;) sendKeys(display, spare, keys);
-            }
-            XCloseDisplay(display);
-            _exit(0);
-        }
-        close(go[0]);
-        helms.emplace_back(helm, go[1]);
-    }
+    const OtherHelm helms[] = {OtherHelm(line(texts[0])), OtherHelm(line(texts[1]))};
     for (int round = 0; round < kRounds; ++round) {
-        for (const auto& [helm, go] : helms) ASSERT_EQ(write(go, "", 1), 1);
+        for (const OtherHelm& helm : helms) ASSERT_TRUE(helm.start());
         std::vector<std::string> got;
         for (int i = 0; i < 2; ++i) got.push_back(desk_->receiver.nextLine().value_or("(none)"));
+        for (const OtherHelm& helm : helms) ASSERT_TRUE(helm.typed());
         std::sort(got.begin(), got.end());
         ASSERT_EQ(got, std::vector<std::string>(std::begin(texts), std::end(texts)))
             << "round " << round;

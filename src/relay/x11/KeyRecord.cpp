@@ -18,6 +18,39 @@ namespace {
 
 constexpr std::string_view kPrefix = "_HELMSWAY_BORROWED_KEYS ";
 
+// Every record on the display, by name.
+std::vector<Atom> records(Display* display) {
+    std::vector<Atom> found;
+    int count = 0;
+    Atom* properties = XListProperties(display, DefaultRootWindow(display), &count);
+    if (!properties) return found;
+    std::vector<char*> names(static_cast<std::size_t>(count));
+    if (XGetAtomNames(display, properties, count, names.data())) {
+        for (int i = 0; i < count; ++i) {
+            if (std::string_view(names[static_cast<std::size_t>(i)]).starts_with(kPrefix))
+                found.push_back(properties[i]);
+            XFree(names[static_cast<std::size_t>(i)]);
+        }
+    }
+    XFree(properties);
+    return found;
+}
+
+// Key by key: the keycode, how many keysyms follow, the keysyms.
+KeyRecord readRecord(Display* display, Atom name) {
+    const auto items = longsProperty(display, DefaultRootWindow(display), name, XA_INTEGER);
+    KeyRecord keys;
+    for (std::size_t at = 0; at + 2 <= items.size();) {
+        const unsigned long key = items[at];
+        const std::size_t count = items[at + 1];
+        if (count > items.size() - at - 2 || key > 255) break;  // not written by a helm
+        keys[static_cast<KeyCode>(key)].insert(items.begin() + static_cast<long>(at) + 2,
+                                               items.begin() + static_cast<long>(at + 2 + count));
+        at += 2 + count;
+    }
+    return keys;
+}
+
 }  // namespace
 
 ServerGrab::ServerGrab(Display* display) : display_(display) { XGrabServer(display_); }
@@ -43,7 +76,6 @@ void ownRecord(Display* display, Atom name) {
 
 bool recordOwned(Display* display, Atom name) { return XGetSelectionOwner(display, name) != None; }
 
-// Key by key: the keycode, how many keysyms follow, the keysyms.
 void writeRecord(Display* display, Atom name, const KeyRecord& keys) {
     std::vector<long> items;
     for (const auto& [key, keysyms] : keys) {
@@ -57,21 +89,13 @@ void writeRecord(Display* display, Atom name, const KeyRecord& keys) {
 }
 
 void giveBack(Display* display, Atom name) {
-    const Window root = DefaultRootWindow(display);
-    const auto items = longsProperty(display, root, name, XA_INTEGER);
-    XDeleteProperty(display, root, name);
+    const KeyRecord recordedKeys = readRecord(display, name);
+    XDeleteProperty(display, DefaultRootWindow(display), name);
     KeyboardDescription xkb(XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
     if (!xkb) return;
     XkbMapChangesRec changes{};
-    for (std::size_t at = 0; at + 2 <= items.size();) {
-        const unsigned long key = items[at];
-        const std::size_t count = items[at + 1];
-        if (count > items.size() - at - 2) break;  // not written by a helm
-        const std::set<KeySym> recorded(items.begin() + static_cast<long>(at) + 2,
-                                        items.begin() + static_cast<long>(at + 2 + count));
-        at += 2 + count;
-        if (key < xkb->min_key_code || key > xkb->max_key_code) continue;
-        const auto keycode = static_cast<KeyCode>(key);
+    for (const auto& [keycode, recorded] : recordedKeys) {
+        if (keycode < xkb->min_key_code || keycode > xkb->max_key_code) continue;
         const KeySym* shown = XkbKeySymsPtr(xkb.get(), keycode);
         bool ours = false;
         for (int i = 0; i < XkbKeyNumSyms(xkb.get(), keycode); ++i) {
@@ -94,19 +118,16 @@ void giveBack(Display* display, Atom name) {
 }
 
 void giveBackAbandoned(Display* display) {
-    int count = 0;
-    Atom* properties = XListProperties(display, DefaultRootWindow(display), &count);
-    if (!properties) return;
-    std::vector<char*> names(static_cast<std::size_t>(count));
-    if (XGetAtomNames(display, properties, count, names.data())) {
-        for (int i = 0; i < count; ++i) {
-            if (std::string_view(names[static_cast<std::size_t>(i)]).starts_with(kPrefix) &&
-                !recordOwned(display, properties[i]))
-                giveBack(display, properties[i]);
-            XFree(names[static_cast<std::size_t>(i)]);
-        }
-    }
-    XFree(properties);
+    for (const Atom name : records(display))
+        if (!recordOwned(display, name)) giveBack(display, name);
+}
+
+std::set<KeyCode> keysOfOthers(Display* display, Atom own) {
+    std::set<KeyCode> keys;
+    for (const Atom name : records(display))
+        if (name != own)
+            for (const auto& entry : readRecord(display, name)) keys.insert(entry.first);
+    return keys;
 }
 
 }  // namespace helmsway::x11

@@ -47,4 +47,8 @@ void giveBack(Display* display, Atom name);
 // The same for every record on the display whose owner is gone.
 void giveBackAbandoned(Display* display);
 
+// The keys every record but `own` lists: another helm's bindings, which may change or go with
+// that helm while a game still has our keys on them unread.
+std::set<KeyCode> keysOfOthers(Display* display, Atom own);
+
 }  // namespace helmsway::x11

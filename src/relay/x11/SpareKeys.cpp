@@ -50,6 +50,8 @@ SpareKeys::SpareKeys(Display* display)
 
 SpareKeys::~SpareKeys() { release(); }
 
+std::set<KeyCode> SpareKeys::othersKeys() const { return keysOfOthers(display_, record_); }
+
 bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& needed) {
     ++texts_;
     if (needed.empty()) return true;

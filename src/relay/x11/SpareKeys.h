@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ public:
     ~SpareKeys();
     SpareKeys(const SpareKeys&) = delete;
     SpareKeys& operator=(const SpareKeys&) = delete;
+
+    // The keys other helms on the display have borrowed.
+    std::set<KeyCode> othersKeys() const;
 
     // True for a key this object has bound: a character on it is asked for through `provide`.
     bool borrowed(KeyCode key) const { return keys_.contains(key); }

@@ -105,11 +105,12 @@ void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys) {
     // the receiver, which reads the keys once the grab is over.
     const ServerGrab grab(display);
     // Caps Lock is set aside below, so the map is read as it will be while we type.
-    KeyboardMap map = KeyboardMap::read(display, LockMask);
+    const std::set<KeyCode> others = spare.othersKeys();
+    KeyboardMap map = KeyboardMap::read(display, LockMask, others);
     const std::vector<KeySym> borrowed = borrowedKeysyms(keys, map, spare);
     // Half a command is worse than none: a text that cannot be typed whole is not typed.
     if (!spare.provide(map, borrowed)) return;
-    if (!borrowed.empty()) map = KeyboardMap::read(display, LockMask);
+    if (!borrowed.empty()) map = KeyboardMap::read(display, LockMask, others);
     std::vector<KeyStroke> strokes;
     for (const KeyAction& action : keys) {
         const auto stroke = strokeFromMap(map, action);
