@@ -10,6 +10,7 @@ window manager instead (run under tests/support/with-mutter).
 """
 import os
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -265,26 +266,84 @@ def ship_names(p):
     h.close()
 
     # Keys borrowed for a name stay bound while the program runs, and the keyboard map is
-    # given back however it ends: a signal, or the X connection taken away.
-    for ending in ("SIGTERM", "SIGHUP", "xkill"):
+    # given back however it ends: by its own hand, killed, crashed or cut off from the display.
+    # Its guardian gives them back where it cannot, and ends too.
+    for ending, end in [
+            ("Exit", lambda h: h.menu("Options", 4)),
+            ("close box", lambda h: helmdesk.click_at(h.geometry()[0] + h.geometry()[2] - 8,
+                                                      h.geometry()[1] - 10)),
+            ("xkill", lambda h: helmdesk.run("xkill", "-id", str(h.window)))] + [
+            (name, lambda h, name=name: h.proc.send_signal(getattr(signal, name)))
+            for name in ("SIGTERM", "SIGINT", "SIGHUP", "SIGQUIT", "SIGUSR1", "SIGSEGV",
+                         "SIGKILL")]:
         found = keyboard_map()
         h = helmdesk.Helmsway(p["helmsway"], p["places"])
         h.ship_name("\u0141\u00f3d\u017a \U0001F600")
         check("%s: name typed" % ending, len(r.take(2)), 2)
         check("%s: keys borrowed" % ending, keyboard_map() != found)
-        if ending == "xkill":
-            helmdesk.run("xkill", "-id", str(h.window))
-        else:
-            h.proc.send_signal(getattr(signal, ending))
+        guardians = children(h.proc.pid)
+        check("%s: one guardian" % ending, len(guardians), 1)
+        end(h)
         h.proc.wait(10)
-        check("%s: keyboard map given back" % ending, keyboard_map() == found)
+        check("%s: keyboard map given back" % ending,
+              helmdesk.wait_for(lambda: keyboard_map() == found))
+        check("%s: guardian ended" % ending,
+              helmdesk.wait_for(lambda: not any(map(running, guardians))))
+
+    # Keys a dead helm left bound (its guardian killed with it) are given back by the next helm
+    # that starts, which then has every spare place for itself; a running helm's stay bound.
+    found = keyboard_map()
+    room = 4 * sum(line.split("=")[1].strip() == "" for line in found[0].splitlines())
+    # Eight characters take eight spare keys (one place each, the plain level first), which
+    # leaves the second helm the others.
+    cyrillic = "".join(map(chr, range(0x410, 0x410 + 8)))
+    cjk = "".join(map(chr, range(0x6000, 0x6000 + 2 * room)))
+    first, second = None, None
+    for name in (cyrillic, cjk[room:room + 20]):
+        # Started one after the other: the second covers the first, whose clicks are done.
+        first, second = second, helmdesk.Helmsway(p["helmsway"], p["places"])
+        relays("a helm of two: " + name[:3], r, second.ship_name(name), "Set Name " + name)
+    for guardian in children(first.proc.pid) + [first.proc.pid]:
+        os.kill(guardian, signal.SIGKILL)
+    first.proc.wait(10)
+    second.close()
+    check("a running helm's keys kept, a dead one's left", " U0410 " in keyboard_map()[0])
+    third = helmdesk.Helmsway(p["helmsway"], p["places"])
+    relays("every spare place after a dead helm", r, third.ship_name(cjk[:room]),
+           "Set Name " + cjk[:room])
+    third.close()
+    check("keyboard map given back after three helms",
+          helmdesk.wait_for(lambda: keyboard_map() == found))
     r.close()
 
 
+def children(pid):
+    """The processes whose parent is `pid`."""
+    found = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open("/proc/%s/stat" % entry) as stat:
+                if entry.isdigit() and int(stat.read().rsplit(")", 1)[1].split()[1]) == pid:
+                    found.append(int(entry))
+        except OSError:
+            pass
+    return found
+
+
+def running(pid):
+    """Whether the process is there and not a zombie waiting to be reaped."""
+    try:
+        with open("/proc/%d/stat" % pid) as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
 def keyboard_map():
-    """Every keycode's keysyms: xkbcomp's listing would merge the keys without a name, which
-    most spare keys are."""
-    return helmdesk.run("xmodmap", "-pke")
+    """Every keycode's keysyms (xkbcomp's listing would merge the keys without a name, which
+    most spare keys are), and xkbcomp's listing for the rest of the keymap."""
+    return (helmdesk.run("xmodmap", "-pke"),
+            helmdesk.run("xkbcomp", "-xkb", os.environ["DISPLAY"], "-"))
 
 
 GROUPS = {"clicks": clicks, "game-window": game_window, "game-clients": game_clients,
@@ -293,6 +352,8 @@ GROUPS = {"clicks": clicks, "game-window": game_window, "game-clients": game_cli
 
 if __name__ == "__main__":
     group, build = sys.argv[1:3]
+    # The helms this test crashes on purpose leave no core files behind.
+    resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
     programs = helmdesk.programs(build)
     programs["places"] = helmdesk.load_places(programs["places"])
     GROUPS[group](programs)

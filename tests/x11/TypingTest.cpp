@@ -7,11 +7,17 @@
 #include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -87,6 +93,54 @@ const char* const kSample[] = {
 // Every keycode's keysyms: xkbcomp's listing would merge the keys without a name, which most
 // spare keys are.
 std::vector<std::string> keyboardMap() { return output("xmodmap -pke"); }
+
+// Another helm: a process with a connection and spare keys of its own, which types `keys` each
+// time it is started, and gives its keys back and ends when this object goes.
+class OtherHelm {
+public:
+    explicit OtherHelm(const KeySequence& keys) {
+        int ends[2];
+        if (socketpair(AF_UNIX, SOCK_STREAM, 0, ends) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(ends[0]);
+            for (const int other : open_) close(other);  // the other helms' ends are theirs
+            Display* display = XOpenDisplay(nullptr);
+            {
+                SpareKeys spare(display);
+                for (char byte = 0; read(ends[1], &byte, 1) == 1;) {
+                    sendKeys(display, spare, keys);
+                    if (write(ends[1], "", 1) != 1) break;
+                }
+            }
+            XCloseDisplay(display);
+            _exit(0);
+        }
+        close(ends[1]);
+        end_ = ends[0];
+        open_.insert(end_);
+    }
+    ~OtherHelm() {
+        open_.erase(end_);
+        close(end_);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    }
+    OtherHelm(const OtherHelm&) = delete;
+    OtherHelm& operator=(const OtherHelm&) = delete;
+
+    bool start() const { return write(end_, "", 1) == 1; }
+    // Whether its text has been typed since it was started, within a generous ceiling.
+    bool typed() const {
+        pollfd done{end_, POLLIN, 0};
+        char byte = 0;
+        return poll(&done, 1, 30000) == 1 && read(end_, &byte, 1) == 1;
+    }
+
+private:
+    static inline std::set<int> open_;
+    pid_t pid_ = -1;
+    int end_ = -1;
+};
 
 class TypingTest : public ::testing::Test {
 protected:
@@ -202,6 +256,53 @@ TEST_F(TypingTest, TextThatCannotBeTypedWholeTypesNothing) {
     }
 }
 
+// Keys another helm borrowed are never typed on: that helm may rebind them, or give them back
+// for others to bind, while a game that stopped reading still has our keys on them unread. So a
+// second helm binds the same character on a key of its own, and keeps it when the first ends.
+TEST_F(TypingTest, KeysAnotherHelmBorrowedAreNeverTypedOn) {
+    const std::string text = "Set Name Ψ";
+    const auto keysForPsi = [] {
+        const auto map = keyboardMap();
+        return std::count_if(map.begin(), map.end(), [](const std::string& key) {
+            return key.find(" U03A8 ") != std::string::npos;
+        });
+    };
+    desk_->spare.release();  // room for the second helm
+    EXPECT_EQ(typeLine(text), text);
+    const OtherHelm other(line(text));
+    ASSERT_TRUE(other.start());
+    EXPECT_EQ(desk_->receiver.nextLine(), text);
+    ASSERT_TRUE(other.typed());
+    EXPECT_EQ(keysForPsi(), 2);
+    desk_->spare.release();
+    EXPECT_EQ(keysForPsi(), 1);
+}
+
+// On a layout of one group and no Latin letters, a name that mixes everything a player may write
+// (phrases, punctuation, accented Latin, Greek, Cyrillic, Hebrew, CJK, emoji), with more distinct
+// characters off the layout than the spare keys hold: it arrives exactly or not at all, and the
+// next command as usual.
+TEST_F(TypingTest, TextPastTheRoomArrivesExactOrNotAtAll) {
+    const std::string original = currentLayout();
+    const std::string text =
+        "Set Name Forward Left, Turn Around & Raise Anchor! \"Sea Wolf\" (42) @ [#7] {~} ^_^ "
+        "Ærø Zürich façade naïve ß € àâäèêëîïôöùûüÿçœ ÀÉÈÇ Łódź Čeřť Ψυχή Ωμέγα θάλασσα Ξ "
+        "Пётр Жёлтый Щука Эхо Юнга שלום ים ספינה 海龍 船長 風帆 北斗星 ⛵😀★ Tortuga Bay; "
+        "Isle of Dread: 100% sure? Nord-Nord-West, then Goto 3.";
+    for (const char* layout : {"ru", "gr"}) {
+        SCOPED_TRACE(layout);
+        ASSERT_TRUE(switchLayout(layout));
+        activate(desk_->receiver.window());
+        type(line(text));
+        const auto first = typeLine("Stop");
+        if (first == text)
+            EXPECT_EQ(desk_->receiver.nextLine(), "Stop");
+        else
+            EXPECT_EQ(first, "Stop");
+    }
+    ASSERT_TRUE(switchLayout(original));
+}
+
 // A game stops reading its input for seconds while it loads, mid-text. The text typed meanwhile
 // and the next one, on the same borrowed characters, must still mean what they meant when
 // typed: nothing is unbound or rebound behind the game's back.
@@ -215,14 +316,36 @@ TEST_F(TypingTest, StalledReceiverStillReadsEveryCharacter) {
     for (const char* text : texts) EXPECT_EQ(stalled.nextLine(std::chrono::seconds(15)), text);
 }
 
+// Two helms typing at the same moment, each on a connection and with spare keys of its own, and
+// each needing new bindings at first: every line arrives whole, round after round. The suite's
+// own keys are given back first: each helm needs spare keys that no other one holds.
+TEST_F(TypingTest, TwoHelmsTypingAtOnceNeverInterleave) {
+    constexpr int kRounds = 100;
+    desk_->spare.release();
+    const std::string texts[] = {
+        "Set Name Čeřť Пётр Ωμέγα ◆ Sea Dog Ж 9876543210 Čeřť Пётр",
+        "Set Name Ψυχή Ωμέγα ▲★ Sea Wolf Ξ 0123456789 Ψυχή Ωμέγα ▲★"};  // as sorted
+    activate(desk_->receiver.window());
+    const OtherHelm helms[] = {OtherHelm(line(texts[0])), OtherHelm(line(texts[1]))};
+    for (int round = 0; round < kRounds; ++round) {
+        for (const OtherHelm& helm : helms) ASSERT_TRUE(helm.start());
+        std::vector<std::string> got;
+        for (int i = 0; i < 2; ++i) got.push_back(desk_->receiver.nextLine().value_or("(none)"));
+        for (const OtherHelm& helm : helms) ASSERT_TRUE(helm.typed());
+        std::sort(got.begin(), got.end());
+        ASSERT_EQ(got, std::vector<std::string>(std::begin(texts), std::end(texts)))
+            << "round " << round;
+    }
+}
+
 // Every layout xkeyboard-config ships, and the usual two-group setups with either group
-// active: the sample arrives exactly on each, in the other group where that group has it, its ^ ` ~ ' " too where the layout has them only
-// as dead keys (us(intl), de, fr), and the user's group is selected again afterwards, also
-// where the text's last character was the other group's. A layout the server cannot load is
-// reported. Every switch takes back the borrowed keys, even one to the layout in force (each
-// pair comes twice in a row): nothing may be typed on a key thought still bound. Given back at
-// the end, the borrowed keys leave the map the last switch made, and a second release has
-// nothing left to give back.
+// active: the sample arrives exactly on each, in the other group where that group has it, its ^ ` ~
+// ' " too where the layout has them only as dead keys (us(intl), de, fr), and the user's group is
+// selected again afterwards, also where the text's last character was the other group's. A layout
+// the server cannot load is reported. Every switch takes back the borrowed keys, even one to the
+// layout in force (each pair comes twice in a row): nothing may be typed on a key thought still
+// bound. Given back at the end, the borrowed keys leave the map the last switch made, and a second
+// release has nothing left to give back.
 TEST_F(TypingTest, EveryShippedLayout) {
     const std::string original = currentLayout();
     std::vector<std::pair<std::string, int>> setups;

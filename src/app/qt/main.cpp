@@ -5,6 +5,7 @@
 
 #include "app/qt/QtDesktop.h"
 #include "app/qt/QuitOnSignal.h"
+#include "relay/x11/Guardian.h"
 
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
 #include <X11/Xlib.h>
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    // Forked before Qt starts any thread.
+    helmsway::x11::guardBorrowedKeys();
     // The program takes no options: Qt sees the program's name only, not its own switches, and
     // the platform chosen here. The helm's window must be an X11 window as well: on a Wayland
     // session Qt would take its Wayland plugin, and the relay would have no display to work with.

@@ -61,7 +61,8 @@ void keepBetter(auto& table, const auto& key, KeyStroke stroke, int userGroup) {
 
 }  // namespace
 
-KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks) {
+KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks,
+                              const std::set<KeyCode>& othersKeys) {
     KeyboardMap map;
     KeyboardDescription xkb(
         XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask, XkbUseCoreKbd));
@@ -106,7 +107,7 @@ KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks) {
     for (int group = 0; group < map.groups_; ++group) {
         for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
             const auto keycode = static_cast<KeyCode>(code);
-            if (XkbKeyNumGroups(xkb.get(), keycode) == 0) continue;
+            if (XkbKeyNumGroups(xkb.get(), keycode) == 0 || othersKeys.contains(keycode)) continue;
             const int keyGroup = effectiveGroup(xkb.get(), keycode, group);
             const XkbKeyTypeRec& type = *XkbKeyKeyType(xkb.get(), keycode, keyGroup);
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -27,7 +28,10 @@ struct KeyStroke {
 class KeyboardMap {
 public:
     // `ignoredLocks`: locked modifiers the caller will unlock before typing (Caps Lock).
-    static KeyboardMap read(Display* display, unsigned ignoredLocks);
+    // `othersKeys`: keys another helm has borrowed, never used to type (their meaning may
+    // change before a game reads them).
+    static KeyboardMap read(Display* display, unsigned ignoredLocks,
+                            const std::set<KeyCode>& othersKeys);
 
     // The stroke that types the character, if any key of any group does: the user's own
     // group before the others, then the fewest modifiers.

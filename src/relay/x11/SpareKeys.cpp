@@ -1,9 +1,12 @@
 #include "SpareKeys.h"
 
 #include <X11/XKBlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <tuple>
+
+#include "KeyRecord.h"
 
 namespace helmsway::x11 {
 namespace {
@@ -37,9 +40,17 @@ KeyType typeForSpareKeys(Display* display, XkbDescPtr xkb, const KeyboardMap& ma
 }  // namespace
 
 SpareKeys::SpareKeys(Display* display)
-    : display_(display), displayName_(display ? DisplayString(display) : "") {}
+    : display_(display), displayName_(display ? DisplayString(display) : "") {
+    if (!display_) return;
+    record_ = recordName(display_, getpid());
+    const ServerGrab grab(display_);
+    ownRecord(display_, record_);
+    giveBackAbandoned(display_);
+}
 
 SpareKeys::~SpareKeys() { release(); }
+
+std::set<KeyCode> SpareKeys::othersKeys() const { return keysOfOthers(display_, record_); }
 
 bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& needed) {
     ++texts_;
@@ -108,6 +119,14 @@ bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& neede
         binding.used[at] = texts_;
         changed[place.key] = binding;
     }
+    // Written down before the change, and both old and new keysyms of each key: however far
+    // the change gets, the record covers what the map shows.
+    KeyRecord record;
+    for (const auto* bindings : {&keys_, &changed})
+        for (const auto& [key, binding] : *bindings)
+            for (const KeySym keysym : binding.keysyms)
+                if (keysym != NoSymbol) record[key].insert(keysym);
+    writeRecord(display_, record_, record);
     change(display_, xkb.get(), changed);
     for (auto& [key, binding] : changed) keys_[key] = std::move(binding);
     return true;
@@ -118,12 +137,9 @@ void SpareKeys::release() {
     // The program's own connection may be gone (the reason it ends), or hold requests not yet
     // sent; a connection of our own is neither.
     if (Display* own = XOpenDisplay(displayName_.c_str())) {
-        KeyboardDescription xkb(XkbGetMap(own, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
-        if (xkb) {
-            forgetChanged(xkb.get());
-            std::map<KeyCode, Binding> unbound;
-            for (const auto& binding : keys_) unbound.emplace(binding.first, Binding{});
-            change(own, xkb.get(), unbound);
+        {
+            const ServerGrab grab(own);
+            giveBack(own, record_);
         }
         XCloseDisplay(own);
     }
@@ -153,12 +169,11 @@ void SpareKeys::change(Display* display, XkbDescPtr xkb, const std::map<KeyCode,
     XkbMapChangesRec changes{};
     for (const auto& [key, binding] : keys) {
         int types[XkbNumKbdGroups] = {binding.type, binding.type, binding.type, binding.type};
-        const int groupsMask = binding.groups == 0 ? XkbGroup1Mask : (1 << binding.groups) - 1;
-        if (XkbChangeTypesOfKey(xkb, key, binding.groups, groupsMask, types, &changes) != Success)
+        if (XkbChangeTypesOfKey(xkb, key, binding.groups, (1 << binding.groups) - 1, types,
+                                &changes) != Success)
             continue;
-        KeySym* keysyms = binding.groups ? XkbKeySymsPtr(xkb, key) : nullptr;
-        for (std::size_t i = 0; keysyms && i < binding.keysyms.size(); ++i)
-            keysyms[i] = binding.keysyms[i];
+        KeySym* keysyms = XkbKeySymsPtr(xkb, key);
+        for (std::size_t i = 0; i < binding.keysyms.size(); ++i) keysyms[i] = binding.keysyms[i];
         // Make sure the key is in the range sent even when its shape did not change.
         const int last = std::max(changes.first_key_sym + changes.num_key_syms - 1, int{key});
         const int first =

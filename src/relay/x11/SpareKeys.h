@@ -12,12 +12,15 @@
 //
 // Every map change makes every client on the display reload its keyboard, so all new
 // characters of one text are bound in one change, and a character bound already costs none.
+// Each change is written down on the display first (KeyRecord.h), so that the keys are given
+// back even when this process can no longer do it: by its guardian, or by the next helm.
 // Each spare key carries several characters: one per level (Shift, and AltGr where the map has
 // a key for it) of each group the keyboard has, so 19 spare keys hold 76 characters or more.
 #include <X11/Xlib.h>
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,11 +30,16 @@ namespace helmsway::x11 {
 
 class SpareKeys {
 public:
+    // Owns this process's record on the display, and gives back the keys of helms that ended
+    // without giving them back themselves.
     explicit SpareKeys(Display* display);
     // Gives the map back (see `release`).
     ~SpareKeys();
     SpareKeys(const SpareKeys&) = delete;
     SpareKeys& operator=(const SpareKeys&) = delete;
+
+    // The keys other helms on the display have borrowed.
+    std::set<KeyCode> othersKeys() const;
 
     // True for a key this object has bound: a character on it is asked for through `provide`.
     bool borrowed(KeyCode key) const { return keys_.contains(key); }
@@ -44,6 +52,7 @@ public:
 
     // Unbinds every key this object bound and the map still shows as bound, in one change made
     // on a connection of its own, so it works however the program's own connection ended.
+    // Call it with no server grab of `display` held.
     void release();
 
 private:
@@ -61,11 +70,12 @@ private:
     };
 
     void forgetChanged(XkbDescPtr xkb);
-    // Sets the keys to their bindings (none: no keysym at all) in one request.
+    // Sets the keys to their bindings in one request.
     static void change(Display* display, XkbDescPtr xkb, const std::map<KeyCode, Binding>& keys);
 
     Display* display_;
     std::string displayName_;
+    Atom record_ = None;
     std::map<KeyCode, Binding> keys_;
     std::uint64_t texts_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "HeldModifiers.h"
+#include "KeyRecord.h"
 #include "KeyboardMap.h"
 #include "KeysymUnicode.h"
 #include "SpareKeys.h"
@@ -99,12 +100,17 @@ void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys) {
     for (const KeyAction& action : keys)
         if (action.key == NamedKey::Character && !isTypeableCharacter(action.character)) return;
 
+    // The whole text, map change included, in one grab of the server: another helm's text (or
+    // its map change) can come before or after it, never in between. Nothing below waits for
+    // the receiver, which reads the keys once the grab is over.
+    const ServerGrab grab(display);
     // Caps Lock is set aside below, so the map is read as it will be while we type.
-    KeyboardMap map = KeyboardMap::read(display, LockMask);
+    const std::set<KeyCode> others = spare.othersKeys();
+    KeyboardMap map = KeyboardMap::read(display, LockMask, others);
     const std::vector<KeySym> borrowed = borrowedKeysyms(keys, map, spare);
     // Half a command is worse than none: a text that cannot be typed whole is not typed.
     if (!spare.provide(map, borrowed)) return;
-    if (!borrowed.empty()) map = KeyboardMap::read(display, LockMask);
+    if (!borrowed.empty()) map = KeyboardMap::read(display, LockMask, others);
     std::vector<KeyStroke> strokes;
     for (const KeyAction& action : keys) {
         const auto stroke = strokeFromMap(map, action);
