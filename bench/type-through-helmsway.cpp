@@ -11,8 +11,8 @@
 #include <string>
 #include <thread>
 
-#include "TestDesktop.h"
-#include "X11Relay.h"
+#include "../tests/x11/TestDesktop.h"
+#include "relay/x11/X11Relay.h"
 #include "relay/KeystrokeNotation.h"
 
 int main(int argc, char** argv) {

@@ -19,7 +19,7 @@
 
 #include "Processes.h"
 #include "TestDesktop.h"
-#include "X11Relay.h"
+#include "relay/x11/X11Relay.h"
 
 namespace helmsway::x11::test {
 namespace {

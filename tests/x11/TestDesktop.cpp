@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "Properties.h"
+#include "relay/x11/Properties.h"
 
 namespace helmsway::x11::test {
 namespace {

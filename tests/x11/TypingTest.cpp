@@ -24,7 +24,7 @@
 
 #include "Processes.h"
 #include "TestDesktop.h"
-#include "X11Relay.h"
+#include "relay/x11/X11Relay.h"
 #include "relay/KeystrokeNotation.h"
 
 namespace helmsway::x11::test {

@@ -3,7 +3,7 @@
 #include "about/AboutLayout.h"
 #include "support/qt/BuildWindow.h"
 #include "support/qt/Twips.h"
-#include "support/qt/WindowSystem.h"
+#include "support/x11/WindowSystem.h"
 
 namespace helmsway::qt {
 

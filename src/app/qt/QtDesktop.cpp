@@ -8,7 +8,7 @@
 #include "support/qt/PictureElement.h"
 #include "support/qt/Pictures.h"
 #include "support/qt/Twips.h"
-#include "support/qt/WindowSystem.h"
+#include "support/x11/WindowSystem.h"
 
 namespace helmsway::qt {
 

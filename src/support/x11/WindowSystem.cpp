@@ -1,4 +1,4 @@
-#include "support/qt/WindowSystem.h"
+#include "support/x11/WindowSystem.h"
 
 #include <QtGui/qguiapplication_platform.h>
 

@@ -1,4 +1,4 @@
-#include "support/qt/UserInputTime.h"
+#include "support/x11/UserInputTime.h"
 
 #include <QCoreApplication>
 #include <QInputEvent>
