@@ -64,9 +64,6 @@ constexpr WindowLayout kWindow{
                  .cancelButton = ControlId{cmdOK},
                  .firstFocus = ControlId{cmdOK}},
     .border = Border::FixedDialog,
-    .centred = true,
-    .font = kDialogFont,
-    .icon = kProgramIcon,
 };
 
 }  // namespace

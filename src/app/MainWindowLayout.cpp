@@ -118,9 +118,6 @@ constexpr WindowLayout kWindow{
     .controls = kControls,
     .keyboard = {},
     .border = Border::FixedSingle,
-    .centred = true,
-    .font = kDialogFont,
-    .icon = kProgramIcon,
 };
 
 }  // namespace

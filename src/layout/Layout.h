@@ -34,6 +34,13 @@ struct Font {
     double points = 0;
 };
 
+// The font the captions' places were sized for: the dialog font of the system the windows
+// were drawn on, MS Sans Serif of 8 points (11 pixels at 96 dpi).
+inline constexpr Font kDialogFont{"MS Sans Serif", 8};
+
+// The program icon's asset name; it serves both windows.
+inline constexpr std::string_view kProgramIcon = "helmsway.ico";
+
 // A window's border and what its title bar offers; neither kind can be resized.
 enum class Border {
     FixedSingle,  // a single border with minimise and close boxes
@@ -87,17 +94,13 @@ struct WindowLayout {
     std::span<const ControlLayout> controls;  // a frame comes before the controls inside it
     KeyboardRoles keyboard;
     Border border;
-    bool centred;           // first shown in the middle of the screen's work area
-    Font font;              // the texts' font where a control names none
-    std::string_view icon;  // the title bar's icon, by its asset name
+    // Every window of the program is first shown in the middle of the screen's work area,
+    // writes its texts in the dialog font where a control names none, and shows the program
+    // icon on its title bar.
+    bool centred = true;
+    Font font = kDialogFont;
+    std::string_view icon = kProgramIcon;
 };
-
-// The program icon's asset name; it serves both windows.
-inline constexpr std::string_view kProgramIcon = "helmsway.ico";
-
-// The font the captions' places were sized for: the dialog font of the system the windows
-// were drawn on, MS Sans Serif of 8 points (11 pixels at 96 dpi).
-inline constexpr Font kDialogFont{"MS Sans Serif", 8};
 
 const ControlLayout* findControl(std::span<const ControlLayout> controls, ControlId id);
 
