@@ -6,7 +6,7 @@ namespace {
 // The classic client, 2D and 3D. Its logged-in title is the assistant's to write.
 constexpr std::string_view kClassicTitles[] = {"Ultima Online",
                                                "Ultima Online - {character} ({shard})"};
-constexpr std::string_view kClassicPrograms[] = {"client.exe"};
+constexpr std::string_view kClassicPrograms[] = {"client.exe", "UOTD.exe"};
 constexpr std::string_view kClassicClasses[] = {"Ultima Online", "Ultima Online Third Dawn"};
 
 // The publisher's Enhanced Client.
@@ -39,6 +39,7 @@ constexpr std::string_view kNeverTheGame[] = {
     "firefox", "firefox-esr", "mozillawindowclass", "chromium", "chrome",
     "google-chrome", "chrome_widgetwin_1", "msedge", "microsoft-edge", "brave", "brave-browser",
     "opera", "vivaldi", "epiphany", "org.gnome.epiphany", "konqueror", "falkon", "iexplore",
+    "librewolf", "waterfox", "floorp", "qutebrowser", "midori", "seamonkey", "palemoon",
     // file managers
     "explorer", "cabinetwclass", "nautilus", "org.gnome.nautilus", "dolphin", "thunar", "nemo",
     "caja", "pcmanfm", "pcmanfm-qt", "krusader", "doublecmd",
@@ -46,10 +47,13 @@ constexpr std::string_view kNeverTheGame[] = {
     "notepad", "notepad++", "wordpad", "winword", "soffice", "soffice.bin", "libreoffice",
     "gedit", "org.gnome.gedit", "gnome-text-editor", "org.gnome.texteditor", "kate", "kwrite",
     "mousepad", "pluma", "xed", "code", "evince", "org.gnome.evince", "okular", "atril",
-    "acrord32",
+    "acrord32", "geany", "sublime_text", "emacs", "gvim", "featherpad",
     // chat
     "discord", "telegram", "telegram-desktop", "hexchat", "pidgin", "element-desktop",
-    "signal-desktop", "slack", "teams", "skype",
+    "signal-desktop", "slack", "teams", "skype", "thunderbird", "vesktop", "webcord", "mumble",
+    // terminals, whose title follows what runs in them
+    "xterm", "gnome-terminal", "gnome-terminal-server", "org.gnome.console", "kgx", "konsole",
+    "xfce4-terminal", "alacritty", "kitty", "terminator", "tilix", "wezterm-gui",
     // the assistants, whose main windows carry the character's name
     "razor", "razorenhanced", "uos",
 };

@@ -67,6 +67,8 @@ TEST(GameWindow, TheProgramAndTheClassTellTheClientWhereTheSystemKnowsThem) {
         {"Ultima Online", "", "EXPLORER.EXE", false},
         {"Ultima Online", "", "pidgin", false},
         {"Ultima Online - Boats guide (part 2)", "Epiphany", "epiphany", false},
+        {"Sam - [TazUO - 5.25.0]", "kitty", "kitty", false},
+        {"ClassicUO - 1.1.0.0", "Gnome-terminal", "gnome-terminal-server", false},
         {"ClassicUO - 1.1.0.0", "Thunar", "thunar", false},
         // One client's program titled like the other.
         {"Ultima Online", "", "ClassicUO.exe", false},
@@ -84,6 +86,7 @@ TEST(GameWindow, TheProgramAndTheClassTellTheClientWhereTheSystemKnowsThem) {
         {"UO - Sam (Atlantic)", "client.exe", "client.exe", true},
         {"Sam - 85/100 HP", "Ultima Online", "client.exe", true},
         {"Sam", "Ultima Online Third Dawn", "CLIENT.EXE", true},
+        {"Sam - 85/100 HP", "uotd.exe", "UOTD.exe", true},
         {"UO - Sam (Atlantic)", "Ultima Online", "", true},
         {"Sam", "", "UOSA.exe", true},
         // The client's other windows: a message box, an assistant's window inside its process.
