@@ -310,24 +310,12 @@ def ship_names(p):
 
 def children(pid):
     """The processes whose parent is `pid`."""
-    found = []
-    for entry in os.listdir("/proc"):
-        try:
-            with open("/proc/%s/stat" % entry) as stat:
-                if entry.isdigit() and int(stat.read().rsplit(")", 1)[1].split()[1]) == pid:
-                    found.append(int(entry))
-        except OSError:
-            pass
-    return found
+    return [int(child) for child in helmdesk.ask("ps", "--ppid", str(pid), "-o", "pid=").split()]
 
 
 def running(pid):
     """Whether the process is there and not a zombie waiting to be reaped."""
-    try:
-        with open("/proc/%d/stat" % pid) as stat:
-            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
-    except OSError:
-        return False
+    return helmdesk.ask("ps", "-o", "stat=", "-p", str(pid)).strip()[:1] not in ("", "Z")
 
 
 def keyboard_map():
