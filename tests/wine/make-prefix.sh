@@ -2,7 +2,7 @@
 # Makes the Wine prefix the tests share, once. No virtual desktop is set in it: each Wine
 # window is then an X window that the desktop's window manager runs, as Linux players run the
 # game's client. A test that wants Wine's virtual desktop asks for it when it starts programs
-# (use_virtual_desktop in tools/winedesk).
+# (Wine(virtual=True) in tools/winedesk).
 set -eu
 : "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -103,27 +103,11 @@ def load_places(places_exe):
     return places
 
 
-class Receiver:
-    """helmsway-receiver (or helmsway-receiver-sdl2, which takes only a title), its lines
-    gathered by a thread. `window_class` lets it pose as another program's window."""
+class Lines:
+    """A receiver's lines as they come, each taken once, whatever reads them into `lines`."""
 
-    def __init__(self, exe, title="Ultima Online", window_class=None):
-        args = [exe, "--title", title] + (["--class", window_class] if window_class else [])
-        self.proc = subprocess.Popen(args, stdout=subprocess.PIPE, text=True, encoding="utf-8")
-        first = self.proc.stdout.readline()
-        if not first.startswith("ready\t"):
-            raise RuntimeError("receiver did not start: %r" % first)
-        self.window = int(first.split("\t")[1], 16)
-        # openbox frames a new window and gives it the focus on its own time; a click on the
-        # helm's menu before that would see its menu closed by the focus moving.
-        wait_for(lambda: active_window() == str(self.window), 5)
+    def __init__(self):
         self.lines = queue.Queue()
-        threading.Thread(target=self._read, daemon=True).start()
-
-    def _read(self):
-        for line in self.proc.stdout:
-            ms, _, text = line.rstrip("\n").partition("\t")
-            self.lines.put(Line(int(ms), text, time.monotonic()))
 
     def take_lines(self, count, timeout=20.0):
         """Up to `count` lines, waiting at most `timeout` seconds in all."""
@@ -141,6 +125,29 @@ class Receiver:
     def quiet(self, seconds=0.8):
         """Whatever arrives within `seconds`: a case that expects nothing reads this."""
         return self.take(1 << 30, timeout=seconds)
+
+
+class Receiver(Lines):
+    """helmsway-receiver (or helmsway-receiver-sdl2, which takes only a title), its lines
+    gathered by a thread. `window_class` lets it pose as another program's window."""
+
+    def __init__(self, exe, title="Ultima Online", window_class=None):
+        super().__init__()
+        args = [exe, "--title", title] + (["--class", window_class] if window_class else [])
+        self.proc = subprocess.Popen(args, stdout=subprocess.PIPE, text=True, encoding="utf-8")
+        first = self.proc.stdout.readline()
+        if not first.startswith("ready\t"):
+            raise RuntimeError("receiver did not start: %r" % first)
+        self.window = int(first.split("\t")[1], 16)
+        # openbox frames a new window and gives it the focus on its own time; a click on the
+        # helm's menu before that would see its menu closed by the focus moving.
+        wait_for(lambda: active_window() == str(self.window), 5)
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self.proc.stdout:
+            ms, _, text = line.rstrip("\n").partition("\t")
+            self.lines.put(Line(int(ms), text, time.monotonic()))
 
     def close(self):
         if self.proc.poll() is None:
