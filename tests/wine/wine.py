@@ -14,6 +14,7 @@ import re
 import shutil
 import struct
 import sys
+import time
 
 here = os.path.dirname(__file__)
 sys.path[:0] = [os.path.join(here, "..", "..", "tools", "winedesk"),
@@ -225,6 +226,20 @@ def relay(wine):
     # the first click's keys must not land in Helmsway, which the second click made active.
     h.press_and_leave("cmdStop")
     steer(h, game)
+
+    # A second command within 300 ms starts the count afresh: its phrase comes no sooner than
+    # 300 ms after it. The pause only spaces the clicks, so that a count left running would
+    # type it 150 ms after; a machine that held the second click back past the first one's
+    # tick lets the first phrase through before it.
+    h.click("cmdStop")
+    time.sleep(0.15)
+    second = h.click("cmdDirection", 5)
+    got = game.take_lines(2)
+    if [line.text for line in got] == command("Stop"):
+        got = game.take_lines(2)
+    check("a second command restarts the 300 ms", [line.text for line in got],
+          command("Back One"))
+    check("... and is typed no sooner", bool(got) and got[0].at - second >= 0.25)
 
     # The ship's name typed on the keyboard, with characters that need Shift on this layout
     # (the digits on a French one) and letters of the layout beyond ASCII, and Enter. No
