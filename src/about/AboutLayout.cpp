@@ -57,13 +57,13 @@ constexpr auto kControls = std::to_array<ControlLayout>({
 constexpr WindowLayout kWindow{
     .name = "frmAbout",
     .caption = kAboutCaption,
-    .clientArea = kAboutClientArea,
-    .background = kAboutBackground,
-    .controls = kControls,
+    .border = Border::FixedDialog,
     .keyboard = {.defaultButton = ControlId{cmdOK},
                  .cancelButton = ControlId{cmdOK},
                  .firstFocus = ControlId{cmdOK}},
-    .border = Border::FixedDialog,
+    .clientArea = kAboutClientArea,
+    .background = kAboutBackground,
+    .controls = kControls,
 };
 
 }  // namespace

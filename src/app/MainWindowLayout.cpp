@@ -113,11 +113,10 @@ constexpr auto kMenus = std::to_array<MenuLayout>({
 constexpr WindowLayout kWindow{
     .name = "frmHelmsway",
     .caption = kMainWindowCaption,
+    .border = Border::FixedSingle,
     .clientArea = kMainClientArea,
     .background = kMainBackground,
     .controls = kControls,
-    .keyboard = {},
-    .border = Border::FixedSingle,
 };
 
 }  // namespace

@@ -89,11 +89,11 @@ struct KeyboardRoles {
 struct WindowLayout {
     std::string_view name;  // frmHelmsway, frmAbout
     std::string_view caption;
-    TwipsRect clientArea;  // as laid out
+    Border border;
+    KeyboardRoles keyboard = {};  // none where a window names none
+    TwipsRect clientArea;         // as laid out
     Rgb background;
     std::span<const ControlLayout> controls;  // a frame comes before the controls inside it
-    KeyboardRoles keyboard;
-    Border border;
     // Every window of the program is first shown in the middle of the screen's work area,
     // writes its texts in the dialog font where a control names none, and shows the program
     // icon on its title bar.

@@ -4,14 +4,14 @@
 // under a trap that swallows the error and lets the caller see that one happened.
 #include <X11/Xlib.h>
 
+#include "support/Uncopyable.h"
+
 namespace helmsway::x11 {
 
-class ErrorTrap {
+class ErrorTrap : Uncopyable {
 public:
     explicit ErrorTrap(Display* display);
     ~ErrorTrap();
-    ErrorTrap(const ErrorTrap&) = delete;
-    ErrorTrap& operator=(const ErrorTrap&) = delete;
 
     // Waits for the server's answer to everything sent so far; true when any of it failed.
     // Clears the record, so one trap can guard several steps.

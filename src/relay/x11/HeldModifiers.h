@@ -8,18 +8,17 @@
 #include <vector>
 
 #include "KeyboardMap.h"
+#include "support/Uncopyable.h"
 
 namespace helmsway::x11 {
 
-class HeldModifiers {
+class HeldModifiers : Uncopyable {
 public:
     // Releases the held modifier keys through XTest, unlocks Caps Lock and drops latches.
     HeldModifiers(Display* display, const KeyboardMap& map);
     // Selects the user's group again, presses the same keys again and locks Caps Lock again if
     // it was locked.
     ~HeldModifiers();
-    HeldModifiers(const HeldModifiers&) = delete;
-    HeldModifiers& operator=(const HeldModifiers&) = delete;
 
 private:
     Display* display_;

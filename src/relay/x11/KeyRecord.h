@@ -13,6 +13,8 @@
 #include <map>
 #include <set>
 
+#include "support/Uncopyable.h"
+
 namespace helmsway::x11 {
 
 // The keysyms each borrowed key may show, every place of every group taken together.
@@ -20,12 +22,10 @@ using KeyRecord = std::map<KeyCode, std::set<KeySym>>;
 
 // Holds the server for every other client while it lives. Nothing done under it may wait for
 // another client (the receiver, the window manager): that client could not answer.
-class ServerGrab {
+class ServerGrab : Uncopyable {
 public:
     explicit ServerGrab(Display* display);
     ~ServerGrab();
-    ServerGrab(const ServerGrab&) = delete;
-    ServerGrab& operator=(const ServerGrab&) = delete;
 
 private:
     Display* display_;

@@ -25,18 +25,17 @@
 #include <vector>
 
 #include "KeyboardMap.h"
+#include "support/Uncopyable.h"
 
 namespace helmsway::x11 {
 
-class SpareKeys {
+class SpareKeys : Uncopyable {
 public:
     // Owns this process's record on the display, and gives back the keys of helms that ended
     // without giving them back themselves.
     explicit SpareKeys(Display* display);
     // Gives the map back (see `release`).
     ~SpareKeys();
-    SpareKeys(const SpareKeys&) = delete;
-    SpareKeys& operator=(const SpareKeys&) = delete;
 
     // The keys other helms on the display have borrowed.
     std::set<KeyCode> othersKeys() const;

@@ -12,6 +12,7 @@
 #include "SpareKeys.h"
 #include "X11Relay.h"
 #include "relay/KeystrokeNotation.h"
+#include "support/Uncopyable.h"
 
 namespace helmsway::x11 {
 namespace {
@@ -40,13 +41,11 @@ KeySym keysymOf(const KeyAction& action) {
 // Presses keys in the group and with the modifiers each one needs, changing only what differs
 // from the previous key, so a run of capitals holds Shift once and a run of another group's
 // letters switches the group once.
-class Typist {
+class Typist : Uncopyable {
 public:
     Typist(Display* display, const KeyboardMap& map)
         : display_(display), map_(map), group_(map.userGroup()) {}
     ~Typist() { hold(0); }
-    Typist(const Typist&) = delete;
-    Typist& operator=(const Typist&) = delete;
 
     void type(KeyStroke stroke) {
         if (stroke.group != group_) {

@@ -9,15 +9,14 @@
 #include <vector>
 
 #include "layout/Layout.h"
+#include "support/Uncopyable.h"
 
 namespace helmsway::win32 {
 
-class WindowChildren {
+class WindowChildren : Uncopyable {
 public:
     WindowChildren() = default;
     ~WindowChildren();
-    WindowChildren(const WindowChildren&) = delete;
-    WindowChildren& operator=(const WindowChildren&) = delete;
 
     // Creates every control of `layout` as a child of `window`, in the table's tab order,
     // which Windows then uses for Tab as well. Picture elements need their class registered

@@ -8,16 +8,15 @@
 #include <windows.h>
 
 #include "layout/Layout.h"
+#include "support/Uncopyable.h"
 #include "support/win32/BuildWindow.h"
 
 namespace helmsway::win32 {
 
-class LayoutWindow {
+class LayoutWindow : Uncopyable {
 public:
     LayoutWindow(HINSTANCE instance, const WindowLayout& layout);
     virtual ~LayoutWindow();
-    LayoutWindow(const LayoutWindow&) = delete;
-    LayoutWindow& operator=(const LayoutWindow&) = delete;
 
     // Null before the window is created and once it is gone.
     HWND handle() const { return window_; }
