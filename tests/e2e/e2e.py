@@ -43,9 +43,9 @@ def clicks(p):
     check("600 clicks, then the pad", got, command("Back One"))
     check("600 clicks, then the pad: nothing more", r.quiet(0.1), [])
 
-    h.menu("Options", 1)
+    h.menu("mnuOptions", "mnuOnTop")
     check("Always On Top off", helmdesk.wait_for(lambda: "_NET_WM_STATE_ABOVE" not in h.state()))
-    h.menu("Options", 1)
+    h.menu("mnuOptions", "mnuOnTop")
     check("Always On Top on again", helmdesk.wait_for(lambda: "_NET_WM_STATE_ABOVE" in h.state()))
 
     # Closed by its title bar within 300 ms of a click: nothing is typed, the program ends.
@@ -216,7 +216,7 @@ def ship_names(p):
     # given back however it ends: by its own hand, killed, crashed or cut off from the display.
     # Its guardian gives them back where it cannot, and ends too.
     for ending, end in [
-            ("Exit", lambda h: h.menu("Options", 4)),
+            ("Exit", lambda h: h.menu("mnuOptions", "mnuExit")),
             ("close box", lambda h: helmdesk.click_at(h.geometry()[0] + h.geometry()[2] - 8,
                                                       h.geometry()[1] - 10)),
             ("xkill", lambda h: helmdesk.run("xkill", "-id", str(h.window)))] + [

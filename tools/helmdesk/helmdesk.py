@@ -10,9 +10,6 @@ import subprocess
 import threading
 import time
 
-# Where the menu titles sit on the bar, in pixels from the window's left edge.
-MENU_TITLES = {"Options": 28, "Interface": 97}
-
 # A receiver's line: its own clock in ms, the text, and when it was read here (monotonic).
 Line = collections.namedtuple("Line", "ms text at")
 
@@ -91,11 +88,15 @@ def rss_kb(pid):
 
 def load_places(places_exe):
     """(name, index) -> (left, top, width, height) below the menu bar; "panel" -> (width,
-    simple height, advanced height)."""
+    simple height, advanced height); ("menu", name) -> (Rights, Downs) from the first menu's
+    first item to a menu title (Downs -1) or item."""
     places = {}
     for line in run(places_exe).splitlines():
-        name, *numbers = line.split()
-        numbers = tuple(int(n) for n in numbers)
+        name, *fields = line.split()
+        if name == "menu":
+            places[(name, fields[0])] = tuple(int(n) for n in fields[1:])
+            continue
+        numbers = tuple(int(n) for n in fields)
         if name == "panel":
             places["panel"] = numbers
         else:
@@ -187,23 +188,30 @@ class Helmsway:
         """The program's windows on the screen: the main one, open menus and dialogs."""
         return set(ask("xdotool", "search", "--onlyvisible", "--classname", "^helmsway$").split())
 
-    def menu(self, title, item_downs):
-        """Opens a menu by its title's place on the bar, then picks an item by the keyboard:
-        separators are skipped, and nothing depends on the height of an item in the style.
-        Returns once the menu has closed again."""
+    def menu(self, title, item):
+        """Picks a menu item by the keyboard, the way the layout table orders the menus: a
+        click at the bar's left edge opens its first menu, Down chooses that menu's first item,
+        Right moves to the title's menu (with its first item chosen) and Down to the item.
+        Nothing depends on the titles' widths or the items' heights in the style. Returns once
+        the menu has closed again."""
+        rights, _ = self.places[("menu", title)]
+        item_rights, downs = self.places[("menu", item)]
+        if item_rights != rights:
+            raise ValueError("%s is not in the %s menu" % (item, title))
         before = self.windows()
         x, y, _, _ = self.geometry()
-        click_at(x + MENU_TITLES[title], y + self.origin()[2] // 2)
+        click_at(x + 8, y + self.origin()[2] // 2)
         if not wait_for(lambda: self.windows() - before):
             raise RuntimeError("the %s menu did not open" % title)
         popup = self.windows() - before
-        run("xdotool", "key", "--delay", "50", *(["Down"] * item_downs), "Return")
+        run("xdotool", "key", "--delay", "50",
+            *(["Down"] + ["Right"] * rights + ["Down"] * downs), "Return")
         if not wait_for(lambda: not popup & self.windows()):
             raise RuntimeError("the %s menu did not close" % title)
 
     def show_advanced(self):
         """Interface > Advanced; returns once the window has grown to show the frame."""
-        self.menu("Interface", 2)
+        self.menu("mnuInterface", "mnuAdvanced")
         if not wait_for(lambda: self.geometry()[3] > self.places["panel"][2]):
             raise RuntimeError("the window did not grow to the Advanced layout")
 
@@ -217,7 +225,7 @@ class Helmsway:
         clip.stdin.write(name.encode())
         clip.stdin.close()
         try:
-            self.menu("Options", 2)
+            self.menu("mnuOptions", "mnuName")
             prompt = str(find_window("^Ship Name$", self.proc.pid))
             if not wait_for(lambda: active_window() == prompt):
                 raise RuntimeError("the Ship Name prompt did not get the focus")
