@@ -28,10 +28,10 @@
 #include <vector>
 
 #include "MenuHook.h"
-#include "layout/Controls.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
+#include "layout/Controls.h"
 #include "support/win32/WideText.h"
 
 using namespace helmsway;
@@ -175,23 +175,32 @@ void printMenuItemCentre(Menu wanted) {
 
 std::string flag(bool value) { return value ? "1" : "0"; }
 
-void describeMainWindow() {
-    const HWND window = helmWindow();
+// What both windows show of their frame: border and boxes, stacking, sizes, place, caption;
+// each key behind the window's prefix.
+void describeFrame(HWND window, const std::string& prefix) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-    print("thickframe", flag(style & WS_THICKFRAME));
-    print("maximizebox", flag(style & WS_MAXIMIZEBOX));
-    print("minimizebox", flag(style & WS_MINIMIZEBOX));
-    print("sysmenu", flag(style & WS_SYSMENU));
-    print("topmost", flag(exStyle & WS_EX_TOPMOST));
-    print("enabled", flag(IsWindowEnabled(window)));
+    print(prefix + "thickframe", flag(style & WS_THICKFRAME));
+    print(prefix + "maximizebox", flag(style & WS_MAXIMIZEBOX));
+    print(prefix + "minimizebox", flag(style & WS_MINIMIZEBOX));
+    print(prefix + "sysmenu", flag(style & WS_SYSMENU));
+    print(prefix + "topmost", flag(exStyle & WS_EX_TOPMOST));
     RECT client{}, outer{};
     GetClientRect(window, &client);
     GetWindowRect(window, &outer);
-    print("client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
-    print("origin", std::to_string(outer.left) + "," + std::to_string(outer.top));
-    print("outer", std::to_string(outer.right - outer.left) + "x" +
-                       std::to_string(outer.bottom - outer.top));
+    print(prefix + "client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    print(prefix + "origin", std::to_string(outer.left) + "," + std::to_string(outer.top));
+    print(prefix + "outer", std::to_string(outer.right - outer.left) + "x" +
+                                std::to_string(outer.bottom - outer.top));
+    wchar_t title[64] = {};
+    GetWindowTextW(window, title, 64);
+    print(prefix + "caption", narrow(title));
+}
+
+void describeMainWindow() {
+    const HWND window = helmWindow();
+    describeFrame(window, "");
+    print("enabled", flag(IsWindowEnabled(window)));
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     print("screen",
           std::to_string(screenWidth) + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
@@ -203,31 +212,13 @@ void describeMainWindow() {
         print(std::string(menuName(item)),
               state == static_cast<UINT>(-1) ? "unknown" : flag(state & MF_CHECKED));
     }
-    wchar_t title[64] = {};
-    GetWindowTextW(window, title, 64);
-    print("caption", narrow(title));
 }
 
 void describeAbout() {
     const HWND about = waitFor(L"HelmswayAbout", nullptr);
     if (about == nullptr) fail("no About window");
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
-    wchar_t title[64] = {};
-    GetWindowTextW(about, title, 64);
-    print("about.caption", narrow(title));
-    print("about.topmost", flag(exStyle & WS_EX_TOPMOST));
-    print("about.thickframe", flag(style & WS_THICKFRAME));
-    print("about.minimizebox", flag(style & WS_MINIMIZEBOX));
-    print("about.maximizebox", flag(style & WS_MAXIMIZEBOX));
+    describeFrame(about, "about.");
     print("about.owner", flag(GetWindow(about, GW_OWNER) != nullptr));
-    RECT client{}, outer{};
-    GetClientRect(about, &client);
-    GetWindowRect(about, &outer);
-    print("about.client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
-    print("about.origin", std::to_string(outer.left) + "," + std::to_string(outer.top));
-    print("about.outer", std::to_string(outer.right - outer.left) + "x" +
-                             std::to_string(outer.bottom - outer.top));
     print("main.enabled", flag(IsWindowEnabled(helmWindow())));
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
