@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "support/Uncopyable.h"
+
 namespace helmsway::x11::test {
 
 // A program, found in PATH, running under `name` (its argv[0]) until this object goes
 // (SIGTERM); its standard output on a pipe.
-class ChildProcess {
+class ChildProcess : Uncopyable {
 public:
     ChildProcess(const std::string& program, const std::string& name,
                  std::vector<std::string> arguments);
     ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
     pid_t pid() const { return pid_; }
     int output() const { return output_; }
 

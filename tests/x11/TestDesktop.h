@@ -6,6 +6,8 @@
 #include <string>
 #include <thread>
 
+#include "support/Uncopyable.h"
+
 namespace helmsway::x11::test {
 
 // The display of the test run, opened once and kept for the whole run.
@@ -14,14 +16,12 @@ Display* testDisplay();
 bool windowManagerRuns(Display* display);
 
 // A plain top-level window with a title, mapped and, under a window manager, managed.
-class TestWindow {
+class TestWindow : Uncopyable {
 public:
     // `utf8Title`: also set _NET_WM_NAME; otherwise only WM_NAME (Latin-1) carries the title.
     TestWindow(Display* display, const std::string& title, bool utf8Title = true,
                Window transientFor = None);
     ~TestWindow();
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
     Window id() const { return window_; }
 
 private:

@@ -24,8 +24,9 @@
 
 #include "Processes.h"
 #include "TestDesktop.h"
-#include "relay/x11/X11Relay.h"
 #include "relay/KeystrokeNotation.h"
+#include "relay/x11/X11Relay.h"
+#include "support/Uncopyable.h"
 
 namespace helmsway::x11::test {
 namespace {
@@ -96,7 +97,7 @@ std::vector<std::string> keyboardMap() { return output("xmodmap -pke"); }
 
 // Another helm: a process with a connection and spare keys of its own, which types `keys` each
 // time it is started, and gives its keys back and ends when this object goes.
-class OtherHelm {
+class OtherHelm : Uncopyable {
 public:
     explicit OtherHelm(const KeySequence& keys) {
         int ends[2];
@@ -125,8 +126,6 @@ public:
         close(end_);
         if (pid_ > 0) waitpid(pid_, nullptr, 0);
     }
-    OtherHelm(const OtherHelm&) = delete;
-    OtherHelm& operator=(const OtherHelm&) = delete;
 
     bool start() const { return write(end_, "", 1) == 1; }
     // Whether its text has been typed since it was started, within a generous ceiling.
