@@ -16,6 +16,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 here = os.path.dirname(__file__)
 sys.path[:0] = [os.path.join(here, "..", "..", "tools", "helmdesk"),
@@ -105,7 +106,8 @@ def game_window(p):
 def gnome(p):
     """GNOME's mutter with Xwayland (run under tests/support/with-mutter): the SDL2 client, and
     a chat window that pops up on top of it before each click. The game comes to the front and
-    gets the phrase, and mutter takes every request as one with the click's time."""
+    gets the phrase, and mutter takes every request as one with the click's time. Then a menu
+    and the Ship Name prompt."""
     if not helmdesk.wait_for(lambda: "window id" in helmdesk.ask(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 60):
         raise RuntimeError("mutter did not take over Xwayland")
@@ -122,6 +124,17 @@ def gnome(p):
             lambda: helmdesk.active_window() == str(game.window), 30))
         check(case + ": nothing for the chat", chat.quiet(0.05), [])
         chat.close()
+    # The menus and the prompt, Qt's own windows, on mutter too.
+    h.menu("mnuOptions", "mnuOnTop")
+    check("Always On Top off", helmdesk.wait_for(lambda: "_NET_WM_STATE_ABOVE" not in h.state()))
+    h.menu("mnuOptions", "mnuOnTop")
+    check("Always On Top on again", helmdesk.wait_for(lambda: "_NET_WM_STATE_ABOVE" in h.state()))
+    # Typed: mutter's clipboard bridge would take a pasted name first.
+    h.open_ship_name()
+    helmdesk.run("xdotool", "type", "--delay", "20", "Sea Wolf")
+    entered = time.monotonic()
+    helmdesk.run("xdotool", "key", "Return")
+    relays("ship name", game, entered, "Set Name Sea Wolf")
     h.close()
     game.close()
     with open(os.environ["DESKTOP_LOG"], errors="replace") as log:

@@ -215,20 +215,25 @@ class Helmsway:
         if not wait_for(lambda: self.geometry()[3] > self.places["panel"][2]):
             raise RuntimeError("the window did not grow to the Advanced layout")
 
+    def open_ship_name(self):
+        """Options > Ship Name; returns once the prompt has the focus."""
+        self.menu("mnuOptions", "mnuName")
+        prompt = str(find_window("^Ship Name$", self.proc.pid))
+        if not wait_for(lambda: active_window() == prompt):
+            raise RuntimeError("the Ship Name prompt did not get the focus")
+
     def ship_name(self, name):
         """Fills the Ship Name prompt by pasting, and answers it with Enter; the moment of the
         Enter. Pasted, not typed: xdotool types a character the layout lacks on a key it binds
-        only for that moment, and Qt loses it whenever it looks the key up late."""
+        only for that moment, and Qt loses it whenever it looks the key up late. Not where a
+        compositor's clipboard bridge takes the text first (mutter's): type there."""
         clip = subprocess.Popen(["xclip", "-selection", "clipboard", "-loops", "1", "-quiet"],
                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
         clip.stdin.write(name.encode())
         clip.stdin.close()
         try:
-            self.menu("mnuOptions", "mnuName")
-            prompt = str(find_window("^Ship Name$", self.proc.pid))
-            if not wait_for(lambda: active_window() == prompt):
-                raise RuntimeError("the Ship Name prompt did not get the focus")
+            self.open_ship_name()
             run("xdotool", "key", "ctrl+v")
             # xclip ends once it has handed the text over; the Enter comes after it.
             clip.wait(20)
