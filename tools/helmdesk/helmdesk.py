@@ -198,7 +198,7 @@ class Helmsway:
         item_rights, downs = self.places[("menu", item)]
         if item_rights != rights:
             raise ValueError("%s is not in the %s menu" % (item, title))
-        before = self.windows()
+        before = self.windows() | {str(self.window)}  # the main window may not show yet
         x, y, _, _ = self.geometry()
         click_at(x + 8, y + self.origin()[2] // 2)
         if not wait_for(lambda: self.windows() - before):
