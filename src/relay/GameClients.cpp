@@ -13,18 +13,22 @@ constexpr std::string_view kClassicClasses[] = {"Ultima Online", "Ultima Online 
 constexpr std::string_view kEnhancedPrograms[] = {"UOSA.exe"};
 
 // ClassicUO and the forks that keep its title, release and development builds, with the
-// character's name and whatever else the player puts on the title bar before it.
+// character's name and whatever else the player puts on the title bar before it. Since its
+// .NET 8 port the program is `cuo`; older builds ran as ClassicUO (and its Mono bundle).
 constexpr std::string_view kClassicUoTitles[] = {
     "ClassicUO - {version}", "{prefix} - ClassicUO - {version}", "ClassicUO [dev] - {version}",
     "{prefix} - ClassicUO [dev] - {version}"};
-constexpr std::string_view kClassicUoPrograms[] = {"ClassicUO", "ClassicUO.bin.x86_64",
-                                                   "ClassicUO.exe"};
+constexpr std::string_view kClassicUoPrograms[] = {"cuo", "ClassicUO", "ClassicUO.bin.x86_64"};
 
-// TazUO, a fork of ClassicUO with titles of its own.
+// TazUO, a fork of ClassicUO with titles of its own. Its releases of 2023 to 2025 run under
+// ClassicUO's program name, titled "TazUO - 3.27.0.0" while starting and "[TazUO 3.27.0.0]"
+// after.
 constexpr std::string_view kTazUoTitles[] = {
-    "[TazUO - {version}]", "{prefix} - [TazUO - {version}]", "TazUO [dev] - {version}",
-    "{prefix} - TazUO [dev] - {version}"};
-constexpr std::string_view kTazUoPrograms[] = {"TazUO", "TazUO.exe"};
+    "[TazUO - {version}]",         "{prefix} - [TazUO - {version}]",
+    "TazUO [dev] - {version}",     "{prefix} - TazUO [dev] - {version}",
+    "TazUO - {version}",           "[TazUO {version}]",
+    "{prefix} - [TazUO {version}]"};
+constexpr std::string_view kTazUoPrograms[] = {"TazUO", "ClassicUO"};
 
 constexpr GameClient kClients[] = {
     {"the classic client", kClassicTitles, kClassicPrograms, kClassicClasses, true},

@@ -112,13 +112,20 @@ bool isGameWindow(const WindowFacts& window) {
     if (isOurs(window) || !window.visible) return false;
     if (names(neverTheGame(), window.program) || names(neverTheGame(), window.windowClass))
         return false;
+    // A program may be more than one client's (TazUO's older releases run as ClassicUO): its
+    // window counts when it fits any of them, and nothing else decides it then.
+    bool claimed = false;
     for (const GameClient& client : gameClients()) {
         switch (claimOf(client, window)) {
-        case Claim::window: return client.anyTitle || hasTitleOf(client, window.title);
-        case Claim::otherWindow: return false;
+        case Claim::window:
+            if (client.anyTitle || hasTitleOf(client, window.title)) return true;
+            claimed = true;
+            break;
+        case Claim::otherWindow: claimed = true; break;
         case Claim::none: break;
         }
     }
+    if (claimed) return false;
     // A program the system does not tell, or one we do not know (a renamed client, Wine's or
     // Mono's loader): the title decides.
     const auto clients = gameClients();

@@ -23,7 +23,8 @@ TEST(GameWindow, TitlesOfTheClientsCountAndTheirDecoysDoNot) {
           "Sam - HP 85/100, MP 42/50, SP 95/100 - ClassicUO - 1.1.0.0",
           "Sam | HP 50/60 - ClassicUO - 1.1.0.0", "Sam (Razor CE) - ClassicUO [dev] - 1.1.0.0",
           "[TazUO - 5.25.0]", "Sam - [TazUO - 5.25.0]", "TazUO [dev] - 5.25.0",
-          "Sam - TazUO [dev] - 5.25.0", "Sam - HP 85/100 - [TazUO - 5.25.0]"})
+          "Sam - TazUO [dev] - 5.25.0", "Sam - HP 85/100 - [TazUO - 5.25.0]", "TazUO - 3.27.0.0",
+          "[TazUO 3.27.0.0]", "Sam - [TazUO 3.27.0.0]"})
         EXPECT_TRUE(isGameWindow(titled(title))) << title;
     // Browsers, documents, launchers and chat named after the game, and near misses of each
     // client's shapes.
@@ -35,7 +36,8 @@ TEST(GameWindow, TitlesOfTheClientsCountAndTheirDecoysDoNot) {
          "#boats | Ultima Online - Discord", "ClassicUO - 1.1.0.0 - GitHub - Mozilla Firefox",
          "Sam - [TazUO - 5.25.0] - YouTube \xe2\x80\x94 Mozilla Firefox", "TazUO Launcher",
          "Sam - HP 85/100 - ClassicUO - 1.1.0.0 - Discord", "UO - Sam (Atlantic)"},
-        {"[TazUO - 5.25.0] beta", "[TazUO - 5.25.0", "TazUO - 5.25.0", "[tazuo - 5.25.0]",
+        {"[TazUO - 5.25.0] beta", "[TazUO - 5.25.0", "TazUO - 3.27.0.0 beta", "[tazuo - 5.25.0]",
+         "[TazUO 3.27.0.0", "[TazUO  3.27.0.0]", "Sam - [TazUO 3.27.0.0] - YouTube",
          " - [TazUO - 5.25.0]", "Sam - [TazUO - v5.25.0]", "Sam\t- [TazUO - 5.25.0]",
          "TazUO [dev] - 5.25.0]"},
         {"ClassicUO - 1.1.0.0 beta", "ClassicUO - v1.1.0.0", "ClassicUO - 1", "ClassicUO - 1..0",
@@ -101,7 +103,14 @@ TEST(GameWindow, TheProgramAndTheClassTellTheClientWhereTheSystemKnowsThem) {
         {"Sam - [TazUO - 5.25.0]", "TazUO", "TazUO", true},
         {"[TazUO - 5.25.0]", "SDL_app", "TazUO.exe", true},
         {"Sam - ClassicUO - 1.1.0.0", "TazUO", "TazUO", false},
-        {"[TazUO - 5.25.0]", "", "ClassicUO.exe", false},
+        {"[TazUO - 5.25.0]", "", "TazUO.exe", true},
+        // ClassicUO since its .NET 8 port, and TazUO's older releases, which run as ClassicUO.
+        {"Sam - ClassicUO - 1.1.0.0", "cuo", "cuo", true},
+        {"ClassicUO - 1.1.0.0", "", "cuo.exe", true},
+        {"Sam - [TazUO 3.27.0.0]", "ClassicUO", "ClassicUO", true},
+        {"TazUO - 3.27.0.0", "", "ClassicUO.exe", true},
+        {"Ultima Online - Sam (Atlantic)", "cuo", "cuo", false},
+        {"Sam - [TazUO 3.27.0.0]", "cuo", "cuo", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isGameWindow({c.title, c.windowClass, c.program, true, false}), c.game)
