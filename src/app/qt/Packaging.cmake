@@ -29,6 +29,10 @@ install(FILES "${CMAKE_CURRENT_BINARY_DIR}/bin/helmsway" DESTINATION "${helmsway
 
 install(FILES "${packaging}/helmsway.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${HELMSWAY_ICON_PNG}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps")
+# GNOME Shell loads the extensions it finds here when a session starts; the player enables
+# Helmsway's once (the README says how).
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/src/relay/gnome-shell/extension/"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/gnome-shell/extensions/helmsway@example.org")
 # What software centres list.
 install(FILES "${packaging}/org.example.helmsway.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
@@ -59,8 +63,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "A small window, kept above the others, with a ship's helm of clickable pictures"
   "and a keypad for map courses. Each click brings the game client's window to the"
   "front and types the boat command into it, as the player would. Works with the"
-  "classic client under Wine and with ClassicUO, on X11 desktops and on Wayland"
-  "sessions through XWayland.")
+  "classic client under Wine and with ClassicUO, on X11 desktops, and on GNOME's"
+  "Wayland sessions through a GNOME Shell extension of its own.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

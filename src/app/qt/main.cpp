@@ -1,11 +1,13 @@
 // Helmsway: the main window is created with every control as laid out, loads (start values,
 // Simple height, kept on top) and is then shown; closing it ends the program.
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 
 #include "app/qt/QtDesktop.h"
 #include "app/qt/QuitOnSignal.h"
 #include "relay/x11/Guardian.h"
+#include "support/x11/WindowSystem.h"
 
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
 #include <X11/Xlib.h>
@@ -17,6 +19,19 @@ bool x11DisplayExists() {
     if (!display) return false;
     XCloseDisplay(display);
     return true;
+}
+
+// A desktop that needs a step once before commands reach the game says so at each start until
+// it is taken, on the error output and beside the helm, which keeps working meanwhile.
+void tellSetupNeeded(QWidget& helm) {
+    const std::string setup = helmsway::qt::setupNeeded();
+    if (setup.empty()) return;
+    std::fprintf(stderr, "helmsway: %s\n", setup.c_str());
+    auto* notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Helmsway setup"),
+                                   QString::fromStdString(setup), QMessageBox::Ok, &helm);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->setModal(false);
+    notice->show();
 }
 
 }  // namespace
@@ -47,5 +62,6 @@ int main(int argc, char* argv[]) {
     helmsway::qt::QtDesktop desktop;
     desktop.form().Form_Load();
     desktop.window().showCentred();
+    tellSetupNeeded(desktop.window());
     return QApplication::exec();
 }

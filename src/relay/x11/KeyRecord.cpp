@@ -5,13 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "KeyboardMap.h"
 #include "Properties.h"
+#include "relay/linux/Process.h"
 
 namespace helmsway::x11 {
 namespace {
@@ -61,9 +61,8 @@ ServerGrab::~ServerGrab() {
 }
 
 Atom recordName(Display* display, pid_t pid) {
-    char host[HOST_NAME_MAX + 1] = {};
-    gethostname(host, sizeof host - 1);
-    return atom(display, (std::string(kPrefix) + host + " " + std::to_string(pid)).c_str());
+    return atom(display,
+                (std::string(kPrefix) + linux_process::hostName() + " " + std::to_string(pid)).c_str());
 }
 
 void ownRecord(Display* display, Atom name) {

@@ -38,24 +38,26 @@ KeySym keysymOf(const KeyAction& action) {
                                              : namedKeysym(action.key);
 }
 
-// Presses keys in the group and with the modifiers each one needs, changing only what differs
-// from the previous key, so a run of capitals holds Shift once and a run of another group's
-// letters switches the group once.
+// Plans the presses in the group and with the modifiers each key needs, changing only what
+// differs from the previous key, so a run of capitals holds Shift once and a run of another
+// group's letters switches the group once. Ends with every modifier it held released.
 class Typist : Uncopyable {
 public:
-    Typist(Display* display, const KeyboardMap& map)
-        : display_(display), map_(map), group_(map.userGroup()) {}
-    ~Typist() { hold(0); }
+    explicit Typist(const KeyboardMap& map) : map_(map), group_(map.userGroup()) {}
 
     void type(KeyStroke stroke) {
         if (stroke.group != group_) {
             hold(0);  // the modifiers are the new group's to decide
-            XkbLockGroup(display_, XkbUseCoreKbd, static_cast<unsigned>(stroke.group));
             group_ = stroke.group;
         }
         hold(stroke.modifiers);
-        XTestFakeKeyEvent(display_, stroke.keycode, True, CurrentTime);
-        XTestFakeKeyEvent(display_, stroke.keycode, False, CurrentTime);
+        events_.push_back({group_, stroke.keycode, true});
+        events_.push_back({group_, stroke.keycode, false});
+    }
+
+    std::vector<KeyEvent> finish() {
+        hold(0);
+        return std::move(events_);
     }
 
 private:
@@ -63,14 +65,13 @@ private:
         for (unsigned bit = 0; bit < 8; ++bit) {
             const unsigned mask = 1u << bit;
             if ((held_ & mask) == (modifiers & mask)) continue;
-            XTestFakeKeyEvent(display_, map_.modifierKey(bit), (modifiers & mask) != 0,
-                              CurrentTime);
+            events_.push_back({group_, map_.modifierKey(bit), (modifiers & mask) != 0});
         }
         held_ = modifiers;
     }
 
-    Display* display_;
     const KeyboardMap& map_;
+    std::vector<KeyEvent> events_;
     unsigned held_ = 0;
     int group_;
 };
@@ -92,6 +93,19 @@ std::vector<KeySym> borrowedKeysyms(const KeySequence& keys, const KeyboardMap& 
 
 }  // namespace
 
+std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
+                                                    const KeySequence& keys) {
+    Typist typist(map);
+    for (const KeyAction& action : keys) {
+        if (action.key == NamedKey::Character && !isTypeableCharacter(action.character))
+            return std::nullopt;
+        const auto stroke = strokeFromMap(map, action);
+        if (!stroke) return std::nullopt;
+        typist.type(*stroke);
+    }
+    return typist.finish();
+}
+
 void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys) {
     if (!display || keys.empty()) return;
     int event = 0, error = 0, major = 0, minor = 0;
@@ -110,17 +124,17 @@ void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys) {
     // Half a command is worse than none: a text that cannot be typed whole is not typed.
     if (!spare.provide(map, borrowed)) return;
     if (!borrowed.empty()) map = KeyboardMap::read(display, LockMask, others);
-    std::vector<KeyStroke> strokes;
-    for (const KeyAction& action : keys) {
-        const auto stroke = strokeFromMap(map, action);
-        if (!stroke) return;
-        strokes.push_back(*stroke);
-    }
+    const auto events = keyEventsOnMap(map, keys);
+    if (!events) return;
 
     const HeldModifiers held(display, map);
-    {
-        Typist typist(display, map);
-        for (const KeyStroke& stroke : strokes) typist.type(stroke);
+    int group = map.userGroup();
+    for (const KeyEvent& key : *events) {
+        if (key.group != group) {
+            XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(key.group));
+            group = key.group;
+        }
+        XTestFakeKeyEvent(display, key.keycode, key.pressed, CurrentTime);
     }
     XSync(display, False);
 }

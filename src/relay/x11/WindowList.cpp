@@ -2,15 +2,14 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
-#include <limits.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <map>
 
 #include "ErrorTrap.h"
 #include "Properties.h"
 #include "relay/KeystrokeNotation.h"
+#include "relay/linux/Process.h"
 
 namespace helmsway::x11 {
 namespace {
@@ -50,22 +49,6 @@ std::string windowClass(Display* display, Window window) {
     if (hint.res_name) XFree(hint.res_name);
     if (hint.res_class) XFree(hint.res_class);
     return name;
-}
-
-std::string hostName() {
-    char name[HOST_NAME_MAX + 1] = {};
-    return gethostname(name, sizeof name - 1) == 0 ? name : "";
-}
-
-// The file name a process was started as: the first word of its command line, which Wine sets
-// to the Windows program's path, so a Windows program is known by its own name rather than by
-// Wine's loader. Empty when the process is gone or hides its command line.
-std::string programOfProcess(unsigned long pid) {
-    std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline", std::ios::binary);
-    std::string first;
-    if (!std::getline(cmdline, first, '\0')) return {};
-    const auto slash = first.find_last_of("/\\");
-    return slash == std::string::npos ? first : first.substr(slash + 1);
 }
 
 // What ties a window to the helm where X11 tells it: the helm's window itself and its dialogs;
@@ -177,7 +160,7 @@ std::vector<TopLevelWindow> listTopLevelWindows(Display* display, Window own) {
     ErrorTrap trap(display);
     const Ours ours(display, own);
     trap.failed();  // the helm's window may be gone already; then nothing is ours by it
-    const std::string host = hostName();
+    const std::string host = linux_process::hostName();
     const Atom machineAtom = atom(display, "WM_CLIENT_MACHINE");
     const Atom pidAtom = atom(display, "_NET_WM_PID");
     std::map<unsigned long, std::string> programs;  // by process, for its many windows
@@ -197,7 +180,7 @@ std::vector<TopLevelWindow> listTopLevelWindows(Display* display, Window own) {
         if (trap.failed()) continue;
         if (localPid != 0) {
             auto [known, fresh] = programs.try_emplace(localPid);
-            if (fresh) known->second = programOfProcess(localPid);
+            if (fresh) known->second = linux_process::programOfProcess(localPid);
             listed.facts.program = known->second;
         }
         windows.push_back(std::move(listed));

@@ -3,6 +3,10 @@
 // whatever window has the focus.
 #include <X11/Xlib.h>
 
+#include <optional>
+#include <vector>
+
+#include "KeyboardMap.h"
 #include "SpareKeys.h"
 #include "relay/KeySequence.h"
 
@@ -22,5 +26,19 @@ bool activateGameWindow(Display* display, Window own, Time userInput);
 // A text that cannot be typed whole (a control character, more characters off the map than
 // the spare keys hold) is not typed at all.
 void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys);
+
+// One key going down or up, with the keyboard group locked while it does.
+struct KeyEvent {
+    int group = 0;
+    KeyCode keycode = 0;
+    bool pressed = false;
+    friend bool operator==(const KeyEvent&, const KeyEvent&) = default;
+};
+
+// The key events that type the keys from the map's own keys, each character from whichever
+// group and level has it, holding and releasing the modifiers it needs; none when a character
+// is on no key or is no character to type. Keys the user holds and locks are the caller's.
+std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
+                                                    const KeySequence& keys);
 
 }  // namespace helmsway::x11

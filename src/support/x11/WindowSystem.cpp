@@ -11,6 +11,7 @@
 
 #include <optional>
 
+#include "relay/gnome-shell/ShellRelay.h"
 #include "relay/x11/X11Relay.h"
 
 namespace helmsway::qt {
@@ -64,7 +65,10 @@ void keepOnTop(QWidget& window, bool on) {
     if (shown) window.show();
 }
 
+// Where GNOME Shell runs Helmsway's extension, the game may be a native Wayland window, out of
+// X11's sight: the shell then finds, raises and types for every game, X11 ones included.
 bool activateGameWindow(const QWidget& own, unsigned long userInput) {
+    if (gnome_shell::extensionRuns()) return gnome_shell::activateGameWindow(userInput);
     Display* display = x11Display();
     if (!display) return false;
     return x11::activateGameWindow(display, static_cast<Window>(own.winId()), userInput);
@@ -73,8 +77,14 @@ bool activateGameWindow(const QWidget& own, unsigned long userInput) {
 void sendKeys(const KeySequence& keys) {
     Display* display = x11Display();
     if (!display) return;
+    if (gnome_shell::extensionRuns()) {
+        gnome_shell::sendKeys(display, keys);
+        return;
+    }
     if (!spareKeys) spareKeys.emplace(display);
     x11::sendKeys(display, *spareKeys, keys);
 }
+
+std::string setupNeeded() { return gnome_shell::setupNeeded(); }
 
 }  // namespace helmsway::qt

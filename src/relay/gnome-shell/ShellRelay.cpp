@@ -1,0 +1,172 @@
+#include "ShellRelay.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QList>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
+#include <X11/XKBlib.h>
+#include <X11/keysym.h>
+#include <unistd.h>
+
+#include "relay/GameWindow.h"
+#include "relay/linux/Process.h"
+#include "relay/x11/KeyRecord.h"
+#include "relay/x11/X11Relay.h"
+
+namespace {
+
+// One key of a Type call: (group, evdev key code, pressed), D-Bus type (uub).
+struct ShellKey {
+    uint group = 0;
+    uint key = 0;
+    bool pressed = false;
+};
+
+QDBusArgument& operator<<(QDBusArgument& out, const ShellKey& key) {
+    out.beginStructure();
+    out << key.group << key.key << key.pressed;
+    out.endStructure();
+    return out;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& in, ShellKey& key) {
+    in.beginStructure();
+    in >> key.group >> key.key >> key.pressed;
+    in.endStructure();
+    return in;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(ShellKey)
+
+namespace helmsway::gnome_shell {
+namespace {
+
+const QString kService = QStringLiteral("org.example.helmsway.Shell");
+const QString kPath = QStringLiteral("/org/example/helmsway/Shell");
+const QString kInterface = QStringLiteral("org.example.helmsway.Shell");
+const QString kGnomeShell = QStringLiteral("org.gnome.Shell");
+// A shell that takes longer than this is hung; the command is then lost, as with no game.
+constexpr int kCallTimeoutMs = 2000;
+// X11 key codes are evdev's shifted by 8, on Xwayland as on any X server over evdev.
+constexpr unsigned kEvdevOffset = 8;
+
+bool hasOwner(const QString& name) {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface()->isServiceRegistered(name).value();
+}
+
+std::optional<QDBusMessage> call(const QString& method, const QVariantList& arguments = {}) {
+    QDBusMessage message = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+    message.setArguments(arguments);
+    QDBusMessage reply =
+        QDBusConnection::sessionBus().call(message, QDBus::Block, kCallTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return std::nullopt;
+    return reply;
+}
+
+struct ShellWindow {
+    quint64 id = 0;
+    bool focused = false;
+    WindowFacts facts;
+};
+
+// Every toplevel, topmost first, with what the core's rule reads of it; the program from the
+// window's process, as on X11.
+std::optional<std::vector<ShellWindow>> listWindows() {
+    const auto reply = call(QStringLiteral("Windows"));
+    if (!reply) return std::nullopt;
+    const auto list = reply->arguments().at(0).value<QDBusArgument>();
+    std::vector<ShellWindow> windows;
+    list.beginArray();
+    while (!list.atEnd()) {
+        ShellWindow window;
+        QString title, windowClass;
+        uint pid = 0;
+        list.beginStructure();
+        list >> window.id >> title >> windowClass >> pid >> window.focused;
+        list.endStructure();
+        // The shell lists the windows it manages: each is shown or minimized.
+        window.facts = {title.toStdString(), windowClass.toStdString(),
+                        pid ? linux_process::programOfProcess(pid) : std::string(), true,
+                        pid != 0 && pid == static_cast<uint>(getpid()), false};
+        windows.push_back(std::move(window));
+    }
+    list.endArray();
+    return windows;
+}
+
+// Caps Lock would turn the letters' case around: it is switched off for the typing and on
+// again after, by its own key, the one way the shell's keyboard state changes.
+std::vector<x11::KeyEvent> withCapsLockSetAside(Display* display, const x11::KeyboardMap& map,
+                                                std::vector<x11::KeyEvent> events) {
+    XkbStateRec state{};
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success ||
+        !(state.locked_mods & LockMask))
+        return events;
+    const auto capsLock = map.findKeysym(XK_Caps_Lock);
+    if (!capsLock) return events;
+    const int group = map.userGroup();
+    const x11::KeyEvent tap[] = {{group, capsLock->keycode, true},
+                                 {group, capsLock->keycode, false}};
+    events.insert(events.begin(), std::begin(tap), std::end(tap));
+    events.insert(events.end(), std::begin(tap), std::end(tap));
+    return events;
+}
+
+}  // namespace
+
+bool extensionRuns() { return hasOwner(kService); }
+
+std::string setupNeeded() {
+    if (!hasOwner(kGnomeShell) || extensionRuns()) return {};
+    return "GNOME Shell runs without Helmsway's extension, so no command can reach the game: "
+           "run \"gnome-extensions enable helmsway@example.org\", then log out and back in.";
+}
+
+bool activateGameWindow(unsigned long userInput) {
+    const auto windows = listWindows();
+    if (!windows) return false;
+    std::vector<WindowFacts> facts;
+    facts.reserve(windows->size());
+    for (const auto& window : *windows) facts.push_back(window.facts);
+    const auto chosen = chooseGameWindow(facts);
+    if (!chosen) return false;
+    const auto reply = call(QStringLiteral("Activate"),
+                            {QVariant::fromValue((*windows)[*chosen].id),
+                             QVariant::fromValue(static_cast<uint>(userInput))});
+    return reply && reply->arguments().at(0).toBool();
+}
+
+void sendKeys(Display* display, const KeySequence& keys) {
+    if (!display || keys.empty()) return;
+    // Keys another helm bound on Xwayland alone are not in the shell's map.
+    const auto map = x11::KeyboardMap::read(display, LockMask, x11::keysOfOthers(display, None));
+    const auto events = x11::keyEventsOnMap(map, keys);
+    if (!events) return;
+    const auto windows = listWindows();
+    if (!windows) return;
+    const auto focused = std::find_if(windows->begin(), windows->end(),
+                                      [](const ShellWindow& window) { return window.focused; });
+    if (focused == windows->end()) return;
+
+    qDBusRegisterMetaType<ShellKey>();
+    qDBusRegisterMetaType<QList<ShellKey>>();
+    QList<ShellKey> shellKeys;
+    for (const auto& event : withCapsLockSetAside(display, map, *events))
+        shellKeys.push_back({static_cast<uint>(event.group),
+                             static_cast<uint>(event.keycode) - kEvdevOffset, event.pressed});
+    call(QStringLiteral("Type"),
+         {QVariant::fromValue(focused->id), QVariant::fromValue(shellKeys)});
+}
+
+}  // namespace helmsway::gnome_shell
