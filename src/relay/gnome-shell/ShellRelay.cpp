@@ -165,8 +165,8 @@ void sendKeys(Display* display, const KeySequence& keys) {
     for (const auto& event : withCapsLockSetAside(display, map, *events))
         shellKeys.push_back({static_cast<uint>(event.group),
                              static_cast<uint>(event.keycode) - kEvdevOffset, event.pressed});
-    call(QStringLiteral("Type"),
-         {QVariant::fromValue(focused->id), QVariant::fromValue(shellKeys)});
+    call(QStringLiteral("Type"), {QVariant::fromValue(focused->id), QVariant::fromValue(shellKeys),
+                                  QVariant::fromValue(static_cast<uint>(map.userGroup()))});
 }
 
 }  // namespace helmsway::gnome_shell

@@ -4,6 +4,7 @@
 // more: which window is the game, and what to type, Helmsway decides.
 import Clutter from 'gi://Clutter';
 import Gio from 'gi://Gio';
+import GLib from 'gi://GLib';
 
 import * as Main from 'resource:///org/gnome/shell/ui/main.js';
 import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
@@ -23,6 +24,7 @@ const INTERFACE = `<node>
     <method name="Type">
       <arg direction="in" name="window" type="t"/>
       <arg direction="in" name="keys" type="a(uub)"/>
+      <arg direction="in" name="groupAfter" type="u"/>
       <arg direction="out" name="typed" type="b"/>
     </method>
   </interface>
@@ -66,26 +68,78 @@ class ShellWindows {
     }
 
     // Presses and releases evdev keys, each with the keyboard layout group it must be typed in
-    // locked, and locks the group that was selected before again at the end. Nothing is typed
-    // unless `id` is the window with the focus now: keys for one window never land in another.
-    Type(id, keys) {
-        const focus = global.display.focus_window;
-        if (!focus || focus.get_id() !== id)
+    // locked, and locks `groupAfter` at the end (the player's own, which the shell keeps no
+    // public record of). Nothing is typed unless `id` is the window with the focus now: keys
+    // meant for one window never land in another, and what is left of a text is dropped when
+    // the focus moves on. Texts are typed one after the other, whole.
+    Type(id, keys, groupAfter) {
+        const window = global.display.focus_window;
+        if (!window || window.get_id() !== id)
             return false;
-        const backend = global.backend;
-        const selected = backend.get_keymap_layout_group();
-        let group = selected;
-        for (const [keyGroup, key, pressed] of keys) {
-            if (keyGroup !== group) {
-                backend.lock_layout_group(keyGroup);
-                group = keyGroup;
-            }
-            this._keyboard.notify_key(Clutter.CURRENT_TIME, key,
-                pressed ? Clutter.KeyState.PRESSED : Clutter.KeyState.RELEASED);
-        }
-        if (group !== selected)
-            backend.lock_layout_group(selected);
+        this._typing = (this._typing ?? Promise.resolve())
+            .then(() => this._typeInto(window, keys, groupAfter))
+            .catch(logError);
         return true;
+    }
+
+    // The shell tells a window's clients of a group change at once, while the keys queued
+    // before it are still on their way through the input thread: so the next group is locked
+    // only once the window has had every key press of the group before it. Each press a window
+    // gets updates its user time, just before the press is handed on.
+    async _typeInto(window, keys, groupAfter) {
+        const backend = global.backend;
+        let pressesSent = 0;
+        let pressesHad = 0;
+        let waiter = null;
+        const focusHeld = () => global.display.focus_window === window;
+        const wake = () => {
+            if (!waiter || (pressesHad < pressesSent && focusHeld()))
+                return;
+            const resolve = waiter;
+            waiter = null;
+            // Once the event that woke us has been handled whole.
+            GLib.idle_add(GLib.PRIORITY_DEFAULT, () => {
+                resolve();
+                return GLib.SOURCE_REMOVE;
+            });
+        };
+        const allHad = () => new Promise(resolve => {
+            waiter = resolve;
+            wake();
+        });
+        const userTime = window.connect('notify::user-time', () => {
+            pressesHad++;
+            wake();
+        });
+        const focus = global.display.connect('notify::focus-window', wake);
+        let lockedGroup = null;
+        try {
+            for (let start = 0; start < keys.length;) {
+                const group = keys[start][0];
+                let end = start;
+                while (end < keys.length && keys[end][0] === group)
+                    end++;
+                if (group !== lockedGroup) {
+                    // eslint-disable-next-line no-await-in-loop
+                    await allHad();
+                    if (!focusHeld())
+                        return;
+                    backend.lock_layout_group(group);
+                    lockedGroup = group;
+                }
+                for (const [, key, pressed] of keys.slice(start, end)) {
+                    this._keyboard.notify_key(Clutter.CURRENT_TIME, key,
+                        pressed ? Clutter.KeyState.PRESSED : Clutter.KeyState.RELEASED);
+                    pressesSent += pressed ? 1 : 0;
+                }
+                start = end;
+            }
+            await allHad();
+        } finally {
+            window.disconnect(userTime);
+            global.display.disconnect(focus);
+            backend.lock_layout_group(groupAfter);
+        }
     }
 }
 
