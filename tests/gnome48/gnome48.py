@@ -14,11 +14,9 @@ without the extension, and Helmsway says so once, in one line.
 """
 import os
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
 here = os.path.dirname(__file__)
@@ -31,37 +29,6 @@ HELMSWAY = "/usr/games/helmsway"
 TITLE = "Sam - ClassicUO - 1.1.0.0"
 
 
-class NativeReceiver(helmdesk.Lines):
-    """The SDL3 receiver under a program's name: its lines, and whether its window has the
-    keyboard focus, as it reports both."""
-
-    def __init__(self, exe, program, folder, title=TITLE):
-        super().__init__()
-        copy = os.path.join(folder, program)
-        shutil.copy(exe, copy)
-        self.focused = False
-        self.proc = subprocess.Popen([copy, "--title", title], stdout=subprocess.PIPE,
-                                     text=True, encoding="utf-8")
-        first = self.proc.stdout.readline()
-        if not first.startswith("ready\t"):
-            raise RuntimeError("receiver did not start: %r" % first)
-        self.driver = first.rstrip("\n").split("\t")[1]
-        threading.Thread(target=self._read, daemon=True).start()
-
-    def _read(self):
-        for line in self.proc.stdout:
-            first, _, text = line.rstrip("\n").partition("\t")
-            if first == "focus":
-                self.focused = text == "1"
-            else:
-                self.lines.put(helmdesk.Line(int(first), text, time.monotonic()))
-
-    def close(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait(5)
-
-
 def wait_for_xwayland_wm():
     if not helmdesk.wait_for(lambda: "window id" in helmdesk.ask(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 60):
@@ -70,7 +37,7 @@ def wait_for_xwayland_wm():
 
 def browser_on_top(p, folder):
     """A native browser window titled like the game, opened last, so it has the focus."""
-    browser = NativeReceiver(p["sdl3"], "firefox", folder)
+    browser = helmdesk.NativeReceiver(p["sdl3"], "firefox", folder)
     check("the browser is native Wayland", browser.driver, "wayland")
     check("the browser has the focus", helmdesk.wait_for(lambda: browser.focused, 30))
     return browser
@@ -88,7 +55,7 @@ def ship_name(h, game):
 def native(p, folder, phrases_only=False):
     # The game opens after the helm: nothing of it is known at the helm's start.
     h = helmdesk.Helmsway(HELMSWAY, p["places"])
-    game = NativeReceiver(p["sdl3"], "cuo", folder)
+    game = helmdesk.NativeReceiver(p["sdl3"], "cuo", folder)
     check("the game is native Wayland by itself", game.driver, "wayland")
     browser = browser_on_top(p, folder)
     relays("Stop", game, h.click("cmdStop"), "Stop")
@@ -132,7 +99,7 @@ def session(p, folder):
 
 
 def no_extension(p, folder):
-    game = NativeReceiver(p["sdl3"], "cuo", folder)
+    game = helmdesk.NativeReceiver(p["sdl3"], "cuo", folder)
     helm = subprocess.Popen([HELMSWAY], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                             text=True)
     notice = helmdesk.find_window("^Helmsway setup$", helm.pid, 30)

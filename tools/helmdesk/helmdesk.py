@@ -6,6 +6,7 @@ import collections
 import os
 import queue
 import re
+import shutil
 import subprocess
 import threading
 import time
@@ -149,6 +150,38 @@ class Receiver(Lines):
         for line in self.proc.stdout:
             ms, _, text = line.rstrip("\n").partition("\t")
             self.lines.put(Line(int(ms), text, time.monotonic()))
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait(5)
+
+
+class NativeReceiver(Lines):
+    """helmsway-receiver-sdl3 (built in the Debian 13 root, run there) under a program's name,
+    as the compositor sees it: its video driver, its lines, and whether its window has the
+    keyboard focus, as it reports them."""
+
+    def __init__(self, exe, program, folder, title="Sam - ClassicUO - 1.1.0.0"):
+        super().__init__()
+        copy = os.path.join(folder, program)
+        shutil.copy(exe, copy)
+        self.focused = False
+        self.proc = subprocess.Popen([copy, "--title", title], stdout=subprocess.PIPE,
+                                     text=True, encoding="utf-8")
+        first = self.proc.stdout.readline()
+        if not first.startswith("ready\t"):
+            raise RuntimeError("receiver did not start: %r" % first)
+        self.driver = first.rstrip("\n").split("\t")[1]
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        for line in self.proc.stdout:
+            first, _, text = line.rstrip("\n").partition("\t")
+            if first == "focus":
+                self.focused = text == "1"
+            else:
+                self.lines.put(Line(int(first), text, time.monotonic()))
 
     def close(self):
         if self.proc.poll() is None:
