@@ -11,6 +11,7 @@ import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
 
 const BUS_NAME = 'org.example.helmsway.Shell';
 const OBJECT_PATH = '/org/example/helmsway/Shell';
+const STALLED_SECONDS = 5;
 const INTERFACE = `<node>
   <interface name="org.example.helmsway.Shell">
     <method name="Windows">
@@ -91,9 +92,13 @@ class ShellWindows {
         let pressesSent = 0;
         let pressesHad = 0;
         let waiter = null;
+        // A shell grab (the overview, a system dialog) may keep the window from its keys for
+        // good; the rest of the text is then dropped rather than held up for ever, and later
+        // texts with it.
+        let stalled = false;
         const focusHeld = () => global.display.focus_window === window;
         const wake = () => {
-            if (!waiter || (pressesHad < pressesSent && focusHeld()))
+            if (!waiter || (pressesHad < pressesSent && focusHeld() && !stalled))
                 return;
             const resolve = waiter;
             waiter = null;
@@ -104,7 +109,17 @@ class ShellWindows {
             });
         };
         const allHad = () => new Promise(resolve => {
-            waiter = resolve;
+            let ceiling = GLib.timeout_add_seconds(GLib.PRIORITY_DEFAULT, STALLED_SECONDS, () => {
+                ceiling = 0;
+                stalled = true;
+                wake();
+                return GLib.SOURCE_REMOVE;
+            });
+            waiter = () => {
+                if (ceiling)
+                    GLib.source_remove(ceiling);
+                resolve();
+            };
             wake();
         });
         const userTime = window.connect('notify::user-time', () => {
@@ -122,7 +137,7 @@ class ShellWindows {
                 if (group !== lockedGroup) {
                     // eslint-disable-next-line no-await-in-loop
                     await allHad();
-                    if (!focusHeld())
+                    if (!focusHeld() || stalled)
                         return;
                     backend.lock_layout_group(group);
                     lockedGroup = group;
