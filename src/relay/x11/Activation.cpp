@@ -13,18 +13,11 @@ namespace helmsway::x11 {
 namespace {
 
 void askWindowManager(Display* display, Window game, Window own, Time userInput) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = game;
-    event.xclient.message_type = atom(display, "_NET_ACTIVE_WINDOW");
-    event.xclient.format = 32;
     // Source 2 says a user asked for this window (as from a pager), which focus-stealing
     // prevention lets through: the click on the helm is exactly that.
-    event.xclient.data.l[0] = 2;
-    event.xclient.data.l[1] = static_cast<long>(userInput);
-    event.xclient.data.l[2] = static_cast<long>(own);
-    XSendEvent(display, DefaultRootWindow(display), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    constexpr long kSourcePager = 2;
+    sendToWindowManager(display, game, "_NET_ACTIVE_WINDOW",
+                        {kSourcePager, static_cast<long>(userInput), static_cast<long>(own)});
     XRaiseWindow(display, game);
 }
 

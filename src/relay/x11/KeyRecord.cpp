@@ -106,12 +106,7 @@ void giveBack(Display* display, Atom name) {
         if (!ours ||
             XkbChangeTypesOfKey(xkb.get(), keycode, 0, XkbGroup1Mask, types, &changes) != Success)
             continue;
-        const int first =
-            changes.num_key_syms ? std::min(int{changes.first_key_sym}, int{keycode}) : keycode;
-        const int last = std::max(changes.first_key_sym + changes.num_key_syms - 1, int{keycode});
-        changes.first_key_sym = static_cast<KeyCode>(first);
-        changes.num_key_syms = static_cast<unsigned char>(last - first + 1);
-        changes.changed |= XkbKeySymsMask;
+        includeKeySyms(changes, keycode);
     }
     if (changes.changed) XkbChangeMap(display, xkb.get(), &changes);
 }

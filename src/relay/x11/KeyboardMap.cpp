@@ -70,58 +70,56 @@ KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks,
     if (!xkb || XkbGetState(display, XkbUseCoreKbd, &state) != Success ||
         XkbGetControls(display, XkbGroupsWrapMask, xkb.get()) != Success)
         return map;
-    const unsigned locked = state.locked_mods & ~ignoredLocks;
     map.groups_ = std::clamp(int{xkb->ctrls->num_groups}, 1, XkbNumKbdGroups);
     map.userGroup_ = std::min(int{state.group}, map.groups_ - 1);
+    map.readModifiers(xkb.get());
+    map.readStrokes(xkb.get(), state.locked_mods & ~ignoredLocks, othersKeys);
+    return map;
+}
 
+void KeyboardMap::readModifiers(XkbDescPtr xkb) {
     for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
         const auto keycode = static_cast<KeyCode>(code);
-        map.modmap_[keycode] = xkb->map->modmap[keycode];
-        const int groups = XkbKeyNumGroups(xkb.get(), keycode);
-        if (groups == 0 && map.modmap_[keycode] == 0) map.spare_.push_back(keycode);
+        modmap_[keycode] = xkb->map->modmap[keycode];
+        const int groups = XkbKeyNumGroups(xkb, keycode);
+        if (groups == 0 && modmap_[keycode] == 0) spare_.push_back(keycode);
     }
-
     // A key to hold each real modifier: any key bound to it in the modifier map, the best
     // ranked by its first keysym; keys that only lock never qualify.
     for (unsigned bit = 0; bit < 8; ++bit) {
         int best = -1;
         for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
             const auto keycode = static_cast<KeyCode>(code);
-            if (!(map.modmap_[keycode] & (1u << bit)) || XkbKeyNumGroups(xkb.get(), keycode) == 0)
-                continue;
-            const int rank = modifierKeyRank(XkbKeySymEntry(xkb.get(), keycode, 0, 0));
+            if (!(modmap_[keycode] & (1u << bit)) || XkbKeyNumGroups(xkb, keycode) == 0) continue;
+            const int rank = modifierKeyRank(XkbKeySymEntry(xkb, keycode, 0, 0));
             if (rank >= 0 && (best < 0 || rank < best)) {
                 best = rank;
-                map.modifierKeys_[bit] = keycode;
+                modifierKeys_[bit] = keycode;
             }
         }
     }
-    auto holdable = [&map](unsigned mods) {
-        for (unsigned bit = 0; bit < 8; ++bit)
-            if ((mods & (1u << bit)) && map.modifierKeys_[bit] == 0) return false;
-        return true;
-    };
+}
 
+void KeyboardMap::readStrokes(XkbDescPtr xkb, unsigned locked,
+                              const std::set<KeyCode>& othersKeys) {
     // Every group the keyboard has: the events carry the group locked while they are made,
     // so a receiver decodes a key of another group as that group's character.
-    for (int group = 0; group < map.groups_; ++group) {
+    for (int group = 0; group < groups_; ++group) {
         for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
             const auto keycode = static_cast<KeyCode>(code);
-            if (XkbKeyNumGroups(xkb.get(), keycode) == 0 || othersKeys.contains(keycode)) continue;
-            const int keyGroup = effectiveGroup(xkb.get(), keycode, group);
-            const XkbKeyTypeRec& type = *XkbKeyKeyType(xkb.get(), keycode, keyGroup);
+            if (XkbKeyNumGroups(xkb, keycode) == 0 || othersKeys.contains(keycode)) continue;
+            const int keyGroup = effectiveGroup(xkb, keycode, group);
+            const XkbKeyTypeRec& type = *XkbKeyKeyType(xkb, keycode, keyGroup);
 
             // Every modifier combination the type distinguishes is a way to reach a level.
             std::vector<unsigned> combinations{0};
             for (int i = 0; i < type.map_count; ++i)
                 if (type.map[i].active) combinations.push_back(type.map[i].mods.mask);
             for (unsigned mods : combinations) {
-                // Lock is a toggle, never held for a character; modifiers no key holds are no
-                // use.
-                if ((mods & LockMask) || !holdable(mods)) continue;
+                if (!canHold(mods)) continue;
                 const int level = levelFor(type, mods | locked);
                 if (level >= type.num_levels) continue;
-                const KeySym sym = XkbKeySymEntry(xkb.get(), keycode, level, keyGroup);
+                const KeySym sym = XkbKeySymEntry(xkb, keycode, level, keyGroup);
                 if (sym == NoSymbol) continue;
                 const KeyStroke stroke{keycode, mods, group};
                 // Dead keys type no character of their own (keysymToUnicode gives none), so
@@ -132,12 +130,26 @@ KeyboardMap KeyboardMap::read(Display* display, unsigned ignoredLocks,
                 // keysym we would bind for it ourselves.
                 const char32_t c = keysymToUnicode(sym);
                 if (c != 0 && (sym < 0x1000000 || unicodeToKeysym(c) == sym))
-                    keepBetter(map.byCharacter_, c, stroke, map.userGroup_);
-                keepBetter(map.byKeysym_, sym, stroke, map.userGroup_);
+                    keepBetter(byCharacter_, c, stroke, userGroup_);
+                keepBetter(byKeysym_, sym, stroke, userGroup_);
             }
         }
     }
-    return map;
+}
+
+bool KeyboardMap::canHold(unsigned modifiers) const {
+    if (modifiers & LockMask) return false;
+    for (unsigned bit = 0; bit < 8; ++bit)
+        if ((modifiers & (1u << bit)) && modifierKeys_[bit] == 0) return false;
+    return true;
+}
+
+void includeKeySyms(XkbMapChangesRec& changes, KeyCode key) {
+    const int first = changes.num_key_syms ? std::min(int{changes.first_key_sym}, int{key}) : key;
+    const int last = std::max(changes.first_key_sym + changes.num_key_syms - 1, int{key});
+    changes.first_key_sym = static_cast<KeyCode>(first);
+    changes.num_key_syms = static_cast<unsigned char>(last - first + 1);
+    changes.changed |= XkbKeySymsMask;
 }
 
 std::optional<KeyStroke> KeyboardMap::find(char32_t character) const {

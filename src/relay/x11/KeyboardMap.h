@@ -41,6 +41,9 @@ public:
 
     // A key that sets the one real modifier `bit` while it is down, 0 when none does.
     KeyCode modifierKey(unsigned bit) const;
+    // Whether a key of the map can hold each of these modifiers while a key goes down. Lock
+    // never counts: it toggles, and is never held for a character.
+    bool canHold(unsigned modifiers) const;
     // The real modifiers each key sets (the core modifier map).
     unsigned modifiersOf(KeyCode keycode) const { return modmap_[keycode]; }
     // Keys with no keysym and no modifier, free to be bound.
@@ -50,6 +53,10 @@ public:
     int userGroup() const { return userGroup_; }
 
 private:
+    void readModifiers(XkbDescPtr xkb);
+    // What each key of each group types, with the modifiers held that reach it.
+    void readStrokes(XkbDescPtr xkb, unsigned locked, const std::set<KeyCode>& othersKeys);
+
     std::unordered_map<char32_t, KeyStroke> byCharacter_;
     std::unordered_map<KeySym, KeyStroke> byKeysym_;
     unsigned char modmap_[256] = {};
@@ -58,5 +65,9 @@ private:
     int groups_ = 1;
     int userGroup_ = 0;
 };
+
+// Widens a change of the map to the key's keysyms, so the key is sent whether or not its shape
+// changed.
+void includeKeySyms(XkbMapChangesRec& changes, KeyCode key);
 
 }  // namespace helmsway::x11

@@ -45,4 +45,17 @@ std::optional<std::string> bytesProperty(Display* display, Window window, Atom p
     return std::string(reinterpret_cast<const char*>(p.data), p.count);
 }
 
+void sendToWindowManager(Display* display, Window window, const char* message,
+                         std::initializer_list<long> data) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = atom(display, message);
+    event.xclient.format = 32;
+    int i = 0;
+    for (long item : data) event.xclient.data.l[i++] = item;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
 }  // namespace helmsway::x11

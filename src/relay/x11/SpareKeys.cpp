@@ -19,21 +19,15 @@ struct KeyType {
 // The type every group of a borrowed key gets: four levels where the map has such a type and
 // a key to hold each of its modifiers (Shift and AltGr), else Shift's two, else one.
 KeyType typeForSpareKeys(Display* display, XkbDescPtr xkb, const KeyboardMap& map) {
-    const auto holdable = [&map](unsigned mods) {
-        if (mods & LockMask) return false;
-        for (unsigned bit = 0; bit < 8; ++bit)
-            if ((mods & (1u << bit)) && map.modifierKey(bit) == 0) return false;
-        return true;
-    };
     const Atom fourLevel = XInternAtom(display, "FOUR_LEVEL", True);
     if (fourLevel != 0 && XkbGetNames(display, XkbKeyTypeNamesMask, xkb) == Success) {
         for (int i = 0; i < xkb->map->num_types; ++i) {
             const XkbKeyTypeRec& type = xkb->map->types[i];
-            if (type.name == fourLevel && type.num_levels == 4 && holdable(type.mods.mask))
+            if (type.name == fourLevel && type.num_levels == 4 && map.canHold(type.mods.mask))
                 return {i, 4};
         }
     }
-    if (xkb->map->num_types > XkbTwoLevelIndex && holdable(ShiftMask)) return {XkbTwoLevelIndex, 2};
+    if (xkb->map->num_types > XkbTwoLevelIndex && map.canHold(ShiftMask)) return {XkbTwoLevelIndex, 2};
     return {};
 }
 
@@ -174,13 +168,7 @@ void SpareKeys::change(Display* display, XkbDescPtr xkb, const std::map<KeyCode,
             continue;
         KeySym* keysyms = XkbKeySymsPtr(xkb, key);
         for (std::size_t i = 0; i < binding.keysyms.size(); ++i) keysyms[i] = binding.keysyms[i];
-        // Make sure the key is in the range sent even when its shape did not change.
-        const int last = std::max(changes.first_key_sym + changes.num_key_syms - 1, int{key});
-        const int first =
-            changes.num_key_syms ? std::min(int{changes.first_key_sym}, int{key}) : int{key};
-        changes.first_key_sym = static_cast<KeyCode>(first);
-        changes.num_key_syms = static_cast<unsigned char>(last - first + 1);
-        changes.changed |= XkbKeySymsMask;
+        includeKeySyms(changes, key);
     }
     XkbChangeMap(display, xkb, &changes);
 }

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "relay/gnome-shell/ShellRelay.h"
+#include "relay/x11/Properties.h"
 #include "relay/x11/X11Relay.h"
 
 namespace helmsway::qt {
@@ -28,23 +29,15 @@ Display* x11Display() {
     return x11 ? x11->display() : nullptr;
 }
 
-// A mapped window's state belongs to the window manager: per EWMH the client asks for a
-// change with a message to the root window instead of writing _NET_WM_STATE itself.
+// A mapped window's state belongs to the window manager, which changes it on request.
 void requestAbove(Display* display, Window window, bool on) {
     constexpr long kRemove = 0;
     constexpr long kAdd = 1;
     constexpr long kSourceApplication = 1;
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = on ? kAdd : kRemove;
-    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_ABOVE", False));
-    event.xclient.data.l[2] = 0;
-    event.xclient.data.l[3] = kSourceApplication;
-    XSendEvent(display, DefaultRootWindow(display), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    x11::sendToWindowManager(
+        display, window, "_NET_WM_STATE",
+        {on ? kAdd : kRemove, static_cast<long>(x11::atom(display, "_NET_WM_STATE_ABOVE")), 0,
+         kSourceApplication});
     XFlush(display);
 }
 
