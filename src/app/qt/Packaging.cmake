@@ -27,7 +27,16 @@ file(RELATIVE_PATH link_target "/usr/${helmsway_bindir}" "/usr/${helmsway_libdir
 file(CREATE_LINK "${link_target}" "${CMAKE_CURRENT_BINARY_DIR}/bin/helmsway" SYMBOLIC)
 install(FILES "${CMAKE_CURRENT_BINARY_DIR}/bin/helmsway" DESTINATION "${helmsway_bindir}")
 
-install(FILES "${packaging}/helmsway.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+# The menu entry names the program by its full path: KWin grants the program that a menu entry
+# names by path what the entry asks for in X-KDE-Wayland-Interfaces (typing, on a Plasma
+# Wayland session), and so the path is written as the install puts the program.
+install(CODE "
+  file(READ \"${packaging}/helmsway.desktop\" entry)
+  string(REPLACE \"Exec=helmsway\" \"Exec=\${CMAKE_INSTALL_PREFIX}/${helmsway_bindir}/helmsway\"
+         entry \"\${entry}\")
+  file(WRITE \"${CMAKE_CURRENT_BINARY_DIR}/helmsway.desktop\" \"\${entry}\")")
+install(FILES "${CMAKE_CURRENT_BINARY_DIR}/helmsway.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${HELMSWAY_ICON_PNG}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps")
 # GNOME Shell loads the extensions it finds here when a session starts; the player enables
 # Helmsway's once (the README says how).

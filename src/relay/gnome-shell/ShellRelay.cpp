@@ -12,7 +12,6 @@
 
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
 #include <X11/XKBlib.h>
-#include <X11/keysym.h>
 #include <unistd.h>
 
 #include "relay/GameWindow.h"
@@ -105,24 +104,6 @@ std::optional<std::vector<ShellWindow>> listWindows() {
     return windows;
 }
 
-// Caps Lock would turn the letters' case around: it is switched off for the typing and on
-// again after, by its own key, the one way the shell's keyboard state changes.
-std::vector<x11::KeyEvent> withCapsLockSetAside(Display* display, const x11::KeyboardMap& map,
-                                                std::vector<x11::KeyEvent> events) {
-    XkbStateRec state{};
-    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success ||
-        !(state.locked_mods & LockMask))
-        return events;
-    const auto capsLock = map.findKeysym(XK_Caps_Lock);
-    if (!capsLock) return events;
-    const int group = map.userGroup();
-    const x11::KeyEvent tap[] = {{group, capsLock->keycode, true},
-                                 {group, capsLock->keycode, false}};
-    events.insert(events.begin(), std::begin(tap), std::end(tap));
-    events.insert(events.end(), std::begin(tap), std::end(tap));
-    return events;
-}
-
 }  // namespace
 
 bool extensionRuns() { return hasOwner(kService); }
@@ -162,7 +143,7 @@ void sendKeys(Display* display, const KeySequence& keys) {
     qDBusRegisterMetaType<ShellKey>();
     qDBusRegisterMetaType<QList<ShellKey>>();
     QList<ShellKey> shellKeys;
-    for (const auto& event : withCapsLockSetAside(display, map, *events))
+    for (const auto& event : x11::withCapsLockSetAside(display, map, *events))
         shellKeys.push_back({static_cast<uint>(event.group),
                              static_cast<uint>(event.keycode) - kEvdevOffset, event.pressed});
     call(QStringLiteral("Type"), {QVariant::fromValue(focused->id), QVariant::fromValue(shellKeys),

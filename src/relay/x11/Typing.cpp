@@ -93,6 +93,21 @@ std::vector<KeySym> borrowedKeysyms(const KeySequence& keys, const KeyboardMap& 
 
 }  // namespace
 
+std::vector<KeyEvent> withCapsLockSetAside(Display* display, const KeyboardMap& map,
+                                           std::vector<KeyEvent> events) {
+    XkbStateRec state{};
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success ||
+        !(state.locked_mods & LockMask))
+        return events;
+    const auto capsLock = map.findKeysym(XK_Caps_Lock);
+    if (!capsLock) return events;
+    const int group = map.userGroup();
+    const KeyEvent tap[] = {{group, capsLock->keycode, true}, {group, capsLock->keycode, false}};
+    events.insert(events.begin(), std::begin(tap), std::end(tap));
+    events.insert(events.end(), std::begin(tap), std::end(tap));
+    return events;
+}
+
 std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
                                                     const KeySequence& keys) {
     Typist typist(map);

@@ -41,4 +41,10 @@ struct KeyEvent {
 std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
                                                     const KeySequence& keys);
 
+// Where the compositor presses the keys on its own keyboard, whose locks no program can
+// release, Caps Lock would turn the letters' case around: when it is on, the events begin and
+// end with a tap of its key, the one way that keyboard's state changes.
+std::vector<KeyEvent> withCapsLockSetAside(Display* display, const KeyboardMap& map,
+                                           std::vector<KeyEvent> events);
+
 }  // namespace helmsway::x11

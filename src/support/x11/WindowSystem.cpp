@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "relay/gnome-shell/ShellRelay.h"
+#include "relay/kwin/KWinRelay.h"
 #include "relay/x11/Properties.h"
 #include "relay/x11/X11Relay.h"
 
@@ -58,10 +59,12 @@ void keepOnTop(QWidget& window, bool on) {
     if (shown) window.show();
 }
 
-// Where GNOME Shell runs Helmsway's extension, the game may be a native Wayland window, out of
-// X11's sight: the shell then finds, raises and types for every game, X11 ones included.
+// Where GNOME Shell runs Helmsway's extension, or KWin lets Helmsway type, the game may be a
+// native Wayland window, out of X11's sight: the desktop then finds, raises and types for every
+// game, X11 ones included.
 bool activateGameWindow(const QWidget& own, unsigned long userInput) {
     if (gnome_shell::extensionRuns()) return gnome_shell::activateGameWindow(userInput);
+    if (kwin::reachable()) return kwin::activateGameWindow();
     Display* display = x11Display();
     if (!display) return false;
     return x11::activateGameWindow(display, static_cast<Window>(own.winId()), userInput);
@@ -74,10 +77,17 @@ void sendKeys(const KeySequence& keys) {
         gnome_shell::sendKeys(display, keys);
         return;
     }
+    if (kwin::reachable()) {
+        kwin::sendKeys(display, keys);
+        return;
+    }
     if (!spareKeys) spareKeys.emplace(display);
     x11::sendKeys(display, *spareKeys, keys);
 }
 
-std::string setupNeeded() { return gnome_shell::setupNeeded(); }
+std::string setupNeeded() {
+    std::string gnome = gnome_shell::setupNeeded();
+    return gnome.empty() ? kwin::setupNeeded() : gnome;
+}
 
 }  // namespace helmsway::qt
