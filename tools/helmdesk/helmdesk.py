@@ -232,6 +232,13 @@ class Helmsway:
         if item_rights != rights:
             raise ValueError("%s is not in the %s menu" % (item, title))
         before = self.windows() | {str(self.window)}  # the main window may not show yet
+        # The keys below go to the window with the focus, which KWin hands over from a native
+        # window (no X11 window is active then) only after the menu has opened: the helm is
+        # made active first.
+        if not active_window():
+            run("xdotool", "windowactivate", "--sync", str(self.window))
+            if not wait_for(lambda: ask("xdotool", "getwindowfocus").strip() == str(self.window)):
+                raise RuntimeError("the helm did not get the focus for its %s menu" % title)
         x, y, _, _ = self.geometry()
         click_at(x + 8, y + self.origin()[2] // 2)
         if not wait_for(lambda: self.windows() - before):
