@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "MenuHook.h"
+#include "about/win32/AboutWindow.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
@@ -215,7 +216,7 @@ void describeMainWindow() {
 }
 
 void describeAbout() {
-    const HWND about = waitFor(L"HelmswayAbout", nullptr);
+    const HWND about = waitFor(win32::kAboutWindowClass, nullptr);
     if (about == nullptr) fail("no About window");
     describeFrame(about, "about.");
     print("about.owner", flag(GetWindow(about, GW_OWNER) != nullptr));
@@ -237,7 +238,7 @@ void describeAbout() {
 }
 
 void closeAbout(const std::wstring& how) {
-    const HWND about = waitFor(L"HelmswayAbout", nullptr);
+    const HWND about = waitFor(win32::kAboutWindowClass, nullptr);
     if (about == nullptr) fail("no About window");
     const HWND ok = GetDlgItem(about, IDOK);
     if (how == L"ok") {
