@@ -289,6 +289,14 @@ def relay(wine):
     expect_typed("Ctrl-click", game, "Stop")
     run("xdotool", "keyup", "Control_L")
 
+    # Caps Lock on: the phrase keeps its case, not "fORWARD lEFT".
+    run("xdotool", "key", "Caps_Lock")
+    check("Caps Lock on", "Caps Lock:   on" in run("xset", "q"))
+    h.click("cmdSpeed", 3)
+    h.click("BlueGem", 2)
+    h.click("cmdDirection", 1)
+    expect_typed("Caps Lock on", game, "Forward Left")
+    run("xdotool", "key", "Caps_Lock")
 
 
 CASES = {"window": window, "pictures": pictures, "decoys": decoys, "relay": relay}
