@@ -11,7 +11,6 @@
 //   foreground                    print the title of the foreground window
 //   held                          print whether Ctrl and Shift are held down
 //   ticks                         print GetTickCount64, the clock of the receiver's log
-//   close                         the main window's close box
 //   origin                        print the screen place of the main window's client area: x y
 //   ok-rect <title>               wait for the window of that title and print its OK button's
 //                                 screen rectangle: left top right bottom
@@ -324,8 +323,6 @@ int wmain(int argc, wchar_t** argv) {
             print("held.shift", flag(GetAsyncKeyState(VK_SHIFT) & 0x8000));
         } else if (command == L"ticks") {
             print("ticks", std::to_string(GetTickCount64()));
-        } else if (command == L"close") {
-            PostMessageW(helmWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
         } else if (command == L"foreground") {
             wchar_t title[128] = {};
             GetWindowTextW(GetForegroundWindow(), title, 128);
