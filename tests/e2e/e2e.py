@@ -28,9 +28,6 @@ from clicks import FAILURES, TWICE, check, command, finish, relays, steer  # noq
 def clicks(p):
     r, h = helmdesk.Receiver(p["receiver"]), helmdesk.Helmsway(p["helmsway"], p["places"])
     check("kept on top at start", "_NET_WM_STATE_ABOVE" in h.state())
-    # The facing chosen: the pad's phrases turn with it.
-    h.click("BlueGem", 2)
-    relays("gem 2, pad 1", r, h.click("cmdDirection", 1), "Forward Left")
     steer(h, r)
     relays("Start twice quickly", r, h.click("cmdStart", -1, *TWICE), "Start")
     h.menu("mnuOptions", "mnuOnTop")
