@@ -115,10 +115,10 @@ class Opens:
 
 
 def shown(h, control, index):
-    """Whether the element shows the navy to gold gradient of tests/pictures, top to bottom
-    (a palette of few colours dithers it)."""
-    left, top, _, _ = h.places[(control, index)]
-    at = "1x25+%d+%d" % (h.client[0] + left + 12, h.client[1] + top)
+    """Whether the element, 25 pixels high, shows the navy to gold gradient of tests/pictures,
+    top to bottom (a palette of few colours dithers it)."""
+    x, y = h.centre(control, index)
+    at = "1x25+%d+%d" % (x, y - 12)
     column = subprocess.run(["import", "-window", "root", "-crop", at, "-depth", "8", "rgb:-"],
                             capture_output=True).stdout
     redder = [r - b for r, _, b in struct.iter_unpack("BBB", column)]
@@ -139,7 +139,6 @@ def pictures(wine):
     game = Receiver(wine, "game.log")
     h = Helmsway(wine, folder)
     h.find_client_area()
-    h.centre("cmdStop")  # reads the places
 
     # The picture for the upper right element replaced by each kind ImageMagick wrote for the
     # core's tests (the upside-down one made top-down); facing 1, then Turn Right to facing 2
