@@ -12,7 +12,7 @@ using K = ControlKind;
 
 constexpr ControlLayout label(Control name, std::int16_t index, TwipsRect place,
                               std::string_view caption, Font font = {}) {
-    return {name, index, K::Label, place, caption, {}, {}, name, -1, kWhite, kBlack, font};
+    return {name, index, K::Label, place, caption, {}, {}, name, kNoFocus, kWhite, kBlack, font};
 }
 
 constexpr auto kControls = std::to_array<ControlLayout>({
@@ -36,7 +36,7 @@ constexpr auto kControls = std::to_array<ControlLayout>({
      kProgramIcon,
      {20, 20},
      picIcon,
-     -1,
+     kNoFocus,
      kBlack,
      kBlack,
      {}},
@@ -51,7 +51,18 @@ constexpr auto kControls = std::to_array<ControlLayout>({
     label(Label2, kNoIndex, {240, 3120, 2655, 495},
           "Ultima Online and its graphics belong to Electronic Arts Inc."),
     label(lblDisclaimer, 1, {2880, 2520, 1440, 465}, "(c) 2026 the Helmsway authors"),
-    {Line1, 0, K::Line, {105, 2460, 5654 - 105, 30}, {}, {}, {}, Line1, -1, kWhite, kWhite, {}},
+    {Line1,
+     0,
+     K::Line,
+     {105, 2460, 5654 - 105, 30},
+     {},
+     {},
+     {},
+     Line1,
+     kNoFocus,
+     kWhite,
+     kWhite,
+     {}},
 });
 
 constexpr WindowLayout kWindow{

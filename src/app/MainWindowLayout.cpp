@@ -8,11 +8,9 @@ namespace {
 using enum Control;
 using K = ControlKind;
 
-// No control of the main window takes the keyboard focus. With no game window to activate,
-// the tick types the phrase into whatever window is active, often the helm itself: a blank of
-// "Goto 3" would press a focused button, relaying the phrase again, for ever.
-constexpr int kNoFocus = -1;
-
+// The main window's controls, none of which takes the keyboard focus (kNoFocus). With no game
+// window to activate, the tick types the phrase into whatever window is active, often the helm
+// itself: a blank of "Goto 3" would press a focused button, relaying the phrase again, for ever.
 constexpr ControlLayout picture(Control name, std::int16_t index, TwipsRect place,
                                 std::string_view bitmap, PixelSize size) {
     return {.name = name,

@@ -9,7 +9,6 @@
 namespace helmsway {
 
 inline constexpr std::string_view kMainWindowCaption = "Helmsway";
-inline constexpr TwipsRect kMainClientArea{0, 0, 2505, 2670};
 // Laid out as the system colour number 7, the menu-text colour, which is black in the standard
 // scheme. The window and everything on it are drawn in that black, so that the two never part
 // under another colour scheme.
@@ -21,6 +20,8 @@ inline constexpr Rgb kFrameCaptionColour{255, 224, 192};
 // shows the whole frame as well. Each platform adds its own title bar, menu bar and borders.
 inline constexpr int kSimpleClientHeightTwips = 2670;
 inline constexpr int kAdvancedClientHeightTwips = 4395;
+// As laid out: as wide as the helm panel and as high as the Simple layout.
+inline constexpr TwipsRect kMainClientArea{0, 0, 2505, kSimpleClientHeightTwips};
 
 inline constexpr int kTimer1IntervalMs = 300;
 

@@ -47,6 +47,9 @@ enum class Border {
     FixedDialog,  // a dialog frame with a close box only
 };
 
+// The tab index of a control that never takes the keyboard focus.
+inline constexpr int kNoFocus = -1;
+
 struct ControlLayout {
     Control name;
     std::int16_t index;  // kNoIndex for a single control
@@ -56,7 +59,7 @@ struct ControlLayout {
     std::string_view bitmap;   // picture elements: the laid-out bitmap's asset name
     PixelSize bitmapSize;      // of that bitmap; it is shown unscaled and cut off at the edge
     Control parent;            // Frame1 for the controls inside it; else the control itself
-    int tabIndex;              // keyboard order among the controls that take the focus; -1 none
+    int tabIndex;              // keyboard order among the controls that take the focus, or kNoFocus
     Rgb foreground;
     Rgb background;
     Font font;

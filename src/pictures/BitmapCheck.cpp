@@ -94,6 +94,13 @@ bool runLengthCodesComplete(std::string_view bytes, std::uint64_t at, const Head
     return false;
 }
 
+// The pixels lie where the file header says; a writer that leaves that 0 puts them straight
+// after the colour table.
+std::uint64_t pixelsOffset(std::string_view bytes, const Header& header) {
+    const std::uint32_t offset = little(bytes, 10, 4);
+    return offset != 0 ? offset : header.colourTableEnd;
+}
+
 }  // namespace
 
 bool isCompleteBitmap(std::string_view bytes) {
@@ -110,11 +117,9 @@ bool isCompleteBitmap(std::string_view bytes) {
     default: return false;
     }
     if (!fitsCompression(header) || header.colourTableEnd > bytes.size()) return false;
-    // The pixels lie where the file header says; a writer that leaves that 0 puts them
-    // straight after the colour table. The file header's own size field is not read: writers
-    // leave it 0 or wrong, and neither loader looks at it.
-    const std::uint32_t offset = little(bytes, 10, 4);
-    const std::uint64_t pixelsAt = offset != 0 ? offset : header.colourTableEnd;
+    // The file header's own size field is not read: writers leave it 0 or wrong, and neither
+    // loader looks at it.
+    const std::uint64_t pixelsAt = pixelsOffset(bytes, header);
     if (pixelsAt > bytes.size()) return false;
     if (header.compression == kRle8 || header.compression == kRle4)
         return runLengthCodesComplete(bytes, pixelsAt, header);
@@ -122,6 +127,10 @@ bool isCompleteBitmap(std::string_view bytes) {
         (static_cast<std::uint64_t>(header.width) * header.bitsPerPixel + 31) / 32 * 4;
     const std::uint64_t rows = static_cast<std::uint64_t>(std::abs(header.height));
     return rows <= (bytes.size() - pixelsAt) / rowBytes;
+}
+
+std::size_t bitmapPixelsAt(std::string_view completeBitmap) {
+    return static_cast<std::size_t>(pixelsOffset(completeBitmap, readHeader(completeBitmap)));
 }
 
 std::optional<std::string> readPictureFile(std::string_view file, const ReadProgramFile& read) {

@@ -15,6 +15,9 @@ namespace helmsway {
 
 bool isCompleteBitmap(std::string_view fileBytes);
 
+// Where the pixels of a whole bitmap's file begin, counted from its first byte.
+std::size_t bitmapPixelsAt(std::string_view completeBitmap);
+
 // The most a picture file may hold. The helm's pictures take a few kilobytes; a file beyond
 // this is no picture of ours, and is refused without being read whole.
 inline constexpr std::size_t kMaxPictureFileBytes = std::size_t{16} << 20;

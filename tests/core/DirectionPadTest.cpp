@@ -41,10 +41,9 @@ TEST(DirectionPad, EveryElementFacingAndSpeedRelaysItsPhraseThroughTheHandler) {
                 s.form.intSpeed = static_cast<std::int16_t>(speed);
                 s.form.click({Control::cmdDirection, static_cast<std::int16_t>(element)});
                 // Relay only: no picture.
-                EXPECT_EQ(s.desktop.take(), (std::vector<std::string>{"timer on", "activate"}));
+                EXPECT_EQ(s.desktop.take(), (Calls{"timer on", "activate"}));
                 s.form.Timer1_Timer();
-                EXPECT_EQ(s.desktop.typed,
-                          std::vector<std::string>{expectedPhrase(element, facing, speed) + "⏎⏎"})
+                EXPECT_EQ(s.desktop.typed, Calls{expectedPhrase(element, facing, speed) + "⏎⏎"})
                     << "element " << element << " facing " << facing << " speed " << speed;
             }
 }

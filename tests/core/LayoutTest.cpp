@@ -1,8 +1,16 @@
-// The layout tables against the windows' reference drawings, typed in here: every control's
-// place, size, caption and bitmap size, and which control takes the focus.
+// The layout tables against the windows' reference drawings, typed once into
+// layout-reference.txt: every control's place, size, caption and bitmap size, and which
+// control takes the focus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
+#include <fstream>
+#include <iomanip>
+#include <map>
+#include <span>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,117 +22,58 @@ namespace {
 
 using Rect = std::array<int, 4>;  // left, top, width, height in twips
 
-Rect rect(const TwipsRect& r) { return {r.left, r.top, r.width, r.height}; }
-
-struct Reference {
-    ControlId id;
-    Rect place;  // relative to the client area, also for the frame's own controls
+struct Drawn {
+    std::string window, name;
+    int index = kNoIndex;
+    Rect place{};
+    PixelSize bitmap{};  // 0 x 0: none
     std::string caption;
-    PixelSize bitmap{};
 };
 
-TEST(MainWindowLayout, EveryControlSitsWhereTheDrawingPutsIt) {
-    using enum Control;
-    std::vector<Reference> main{
-        {{cmdSpeed, 1}, {240, 120, 420, 225}, "", {26, 13}},
-        {{cmdSpeed, 2}, {840, 120, 555, 225}, "", {35, 13}},
-        {{cmdSpeed, 3}, {1560, 120, 765, 225}, "", {49, 13}},
-        {{BlueGem, 0}, {1123, 374, 270, 270}, "", {16, 16}},
-        {{BlueGem, 1}, {480, 600, 270, 270}, "", {16, 16}},
-        {{BlueGem, 2}, {1800, 600, 270, 270}, "", {16, 16}},
-        {{BlueGem, 3}, {1800, 1920, 270, 270}, "", {16, 16}},
-        {{BlueGem, 4}, {480, 1920, 270, 270}, "", {16, 16}},
-        {{cmdDirection, 0}, {690, 840, 390, 375}, "", {25, 25}},
-        {{cmdDirection, 1}, {1065, 720, 375, 375}, "", {25, 25}},
-        {{cmdDirection, 2}, {1425, 840, 375, 375}, "", {25, 25}},
-        {{cmdDirection, 3}, {1545, 1200, 375, 375}, "", {25, 25}},
-        {{cmdDirection, 4}, {1425, 1560, 375, 375}, "", {28, 25}},
-        {{cmdDirection, 5}, {1065, 1680, 375, 375}, "", {25, 25}},
-        {{cmdDirection, 6}, {705, 1560, 375, 375}, "", {25, 25}},
-        {{cmdDirection, 7}, {585, 1200, 375, 375}, "", {25, 25}},
-        {{cmdStop}, {1065, 1200, 375, 375}, "", {25, 25}},
-        {{cmdTurnLeft}, {240, 1080, 314, 240}, "", {19, 14}},
-        {{cmdTurnRght}, {1980, 1080, 300, 240}, "", {19, 14}},
-        {{cmdTurnArnd}, {1065, 2100, 375, 375}, "", {25, 25}},
-        {{cmdAnchor}, {225, 2160, 195, 375}, "", {13, 25}},
-        {{cmdPillar}, {2044, 2160, 195, 345}, "", {13, 23}},
-        {{Frame1}, {300, 2760, 1935, 1455}, "Navigate by Map"},
-        {{cmdStart}, {1500, 3120, 615, 255}, "Start"},
-        {{cmdContinue}, {1500, 3480, 615, 255}, "Cont."},
-        {{cmdNav}, {1500, 3840, 615, 255}, "Nav"},
-    };
-    // The keypad: 1 2 3 at the top, 4 5 6, 7 8 9, a button every 360 twips.
-    for (std::int16_t n = 1; n <= 9; ++n)
-        main.push_back({{cmdNavigate, n},
-                        {420 + 360 * ((n - 1) % 3), 3120 + 360 * ((n - 1) / 3), 255, 255},
-                        std::to_string(n)});
-    ASSERT_EQ(mainWindowControls().size(), main.size());
-    for (const Reference& r : main) {
-        SCOPED_TRACE(std::string(controlName(r.id.name)) + std::to_string(r.id.index));
-        const ControlLayout* control = findControl(mainWindowControls(), r.id);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(rect(absolutePlace(*control)), r.place);
-        EXPECT_EQ(control->caption, r.caption);
-        EXPECT_EQ(control->kind == ControlKind::PictureElement, r.bitmap.width > 0);
-        EXPECT_EQ(control->bitmapSize.width, r.bitmap.width);
-        EXPECT_EQ(control->bitmapSize.height, r.bitmap.height);
+std::vector<Drawn> readDrawings() {
+    std::ifstream file(HELMSWAY_LAYOUT_REFERENCE);
+    std::vector<Drawn> drawn;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        Drawn d;
+        std::string index, bitmap;
+        fields >> d.window >> d.name >> index >> d.place[0] >> d.place[1] >> d.place[2] >>
+            d.place[3] >> bitmap >> std::quoted(d.caption);
+        EXPECT_FALSE(fields.fail()) << line;
+        if (index != "-") d.index = std::stoi(index);
+        if (bitmap != "-") std::sscanf(bitmap.c_str(), "%dx%d", &d.bitmap.width, &d.bitmap.height);
+        drawn.push_back(d);
     }
+    return drawn;
 }
 
-TEST(AboutLayout, EveryControlAndTextAsDrawn) {
-    using enum Control;
-    const Reference kAbout[] = {
-        {{cmdOK}, {3120, 3120, 1260, 345}, "OK"},
-        {{picIcon}, {120, 120, 300, 300}, "", {20, 20}},
-        {{lblDescription},
-         {570, 1125, 3885, 690},
-         "This program simply sends multiple key strokes to Ultima Online in the form of "
-         "phrases.  It does not interfere with the datastream in any way. "},
-        {{lblDisclaimer, 0}, {540, 2520, 1560, 465}, "Written by the Helmsway crew"},
-        {{lblTitle}, {720, 240, 3045, 480}, "Helmsway"},
-        {{lblVersion}, {570, 780, 3885, 225}, "Version 4.0"},
-        {{Label1},
-         {570, 1920, 3975, 495},
-         "Questions and comments are welcome by e-mail to helmsway@example.org"},
-        {{Label2},
-         {240, 3120, 2655, 495},
-         "Ultima Online and its graphics belong to Electronic Arts Inc."},
-        {{lblDisclaimer, 1}, {2880, 2520, 1440, 465}, "(c) 2026 the Helmsway authors"},
-        // White, 2 pixels thick, from x = 105 to 5654: past the right edge at 4575.
-        {{Line1, 0}, {105, 2460, 5549, 30}, ""},
-    };
-    ASSERT_EQ(aboutWindowControls().size(), std::size(kAbout));
-    for (std::size_t i = 0; i < std::size(kAbout); ++i) {
-        const ControlLayout& control = aboutWindowControls()[i];  // in tab order
-        SCOPED_TRACE(std::string(controlName(control.name)) + std::to_string(control.index));
-        EXPECT_EQ(control.id(), kAbout[i].id);
-        EXPECT_EQ(rect(control.place), kAbout[i].place);
-        EXPECT_EQ(control.caption, kAbout[i].caption);
-        EXPECT_EQ(control.bitmapSize.width, kAbout[i].bitmap.width);
-        EXPECT_EQ(control.tabIndex >= 0, i == 0) << "only OK takes the focus";
+TEST(Layout, EveryControlOfBothWindowsIsWhereTheDrawingPutsIt) {
+    const std::map<std::string, std::span<const ControlLayout>> windows{
+        {"main", mainWindowControls()}, {"about", aboutWindowControls()}};
+    std::map<std::string, std::size_t> seen;
+    for (const Drawn& d : readDrawings()) {
+        SCOPED_TRACE(d.window + " " + d.name + " " + std::to_string(d.index));
+        const std::span<const ControlLayout> controls = windows.at(d.window);
+        const std::size_t nth = seen[d.window]++;
+        auto control = std::ranges::find_if(controls, [&](const ControlLayout& c) {
+            return controlName(c.name) == d.name && c.index == d.index;
+        });
+        // About's in tab order; the main window's in any order.
+        if (d.window == "about") control = controls.begin() + std::min(nth, controls.size());
+        ASSERT_NE(control, controls.end());
+        EXPECT_EQ(controlName(control->name), d.name);
+        EXPECT_EQ(control->index, d.index);
+        const TwipsRect place = absolutePlace(controls, *control);
+        EXPECT_EQ((Rect{place.left, place.top, place.width, place.height}), d.place);
+        EXPECT_EQ(control->caption, d.caption);
+        EXPECT_EQ(control->kind == ControlKind::PictureElement, d.bitmap.width > 0);
+        EXPECT_EQ(control->bitmapSize.width, d.bitmap.width);
+        EXPECT_EQ(control->bitmapSize.height, d.bitmap.height);
+        EXPECT_EQ(control->tabIndex != kNoFocus, d.window == "about" && nth == 0);
     }
-    EXPECT_EQ(aboutWindowControls()[4].font.face, "MS Sans Serif");  // lblTitle
-    EXPECT_EQ(aboutWindowControls()[4].font.points, 13.5);
-    EXPECT_EQ(aboutWindowControls().back().foreground, kWhite);  // Line1
-}
-
-// Both windows: fixed borders (the main window's with a minimise box, About's a dialog frame),
-// centred when shown, black, with the program icon and the standard dialog font, MS Sans
-// Serif of 8 points.
-TEST(WindowLooks, BorderPlaceColourIconAndFontOfEachWindow) {
-    const struct {
-        const WindowLayout& window;
-        Border border;
-    } kWindows[] = {{mainWindow(), Border::FixedSingle}, {aboutWindow(), Border::FixedDialog}};
-    for (const auto& [window, border] : kWindows) {
-        SCOPED_TRACE(std::string(window.name));
-        EXPECT_EQ(window.border, border);
-        EXPECT_TRUE(window.centred);
-        EXPECT_EQ(window.background, (Rgb{0, 0, 0}));
-        EXPECT_EQ(window.icon, "helmsway.ico");
-        EXPECT_EQ(window.font.face, "MS Sans Serif");
-        EXPECT_EQ(window.font.points, 8);
-    }
+    EXPECT_EQ(seen["main"], mainWindowControls().size());
+    EXPECT_EQ(seen["about"], aboutWindowControls().size());
 }
 
 // At 96 dpi the Qt shell's places show it; a screen at 150 % as well.

@@ -2,17 +2,17 @@
 // file cannot be loaded.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "RecordingDesktop.h"
 #include "app/frmHelmsway.h"
 
 namespace helmsway::testing {
 namespace {
-
-using Calls = std::vector<std::string>;
 
 // The four diagonals (pad elements 0, 2, 4, 6) as facing 0 to 4 shows them.
 const std::array<Calls, 5> kDiagonalsFor{{
@@ -23,13 +23,37 @@ const std::array<Calls, 5> kDiagonalsFor{{
     {"fwd_l_s.bmp", "fwd_r_s.bmp", "back_r_s.bmp", "back_l_sa.bmp"},
 }};
 
-// The calls that show the first `count` of `files` on the diagonals, then `after`.
-Calls diagonalLoads(const Calls& files, std::size_t count = 4, const Calls& after = {}) {
+// The calls that show `files` on the diagonals, then `after`.
+Calls diagonalLoads(const Calls& files, const Calls& after = {}) {
     Calls calls;
-    for (std::size_t i = 0; i < count; ++i)
+    for (std::size_t i = 0; i < 4; ++i)
         calls.push_back("picture cmdDirection(" + std::to_string(2 * i) + ") " + files[i]);
     calls.insert(calls.end(), after.begin(), after.end());
     return calls;
+}
+
+// Clicks `control` on a started helm made ready by `prepare`, first with every picture there,
+// then once for each picture that click loads with that one missing: the handler must stop
+// right after asking for it, and `check` reads what it had set by then.
+void expectStopsAtEachFailingPicture(ControlId control,
+                                     const std::function<void(StartedHelm&)>& check,
+                                     const std::function<void(StartedHelm&)>& prepare = {}) {
+    const auto run = [&](const std::string& missing) {
+        auto s = std::make_unique<StartedHelm>();
+        if (prepare) prepare(*s);
+        s->desktop.missingFiles = {missing};
+        s->desktop.take();
+        s->form.click(control);
+        return s;
+    };
+    const Calls whole = run("")->desktop.take();
+    EXPECT_TRUE(std::ranges::any_of(whole, [](auto& call) { return call.starts_with("picture"); }));
+    for (std::size_t k = 0; k < whole.size(); ++k) {
+        if (!whole[k].starts_with("picture")) continue;
+        const auto s = run(whole[k].substr(whole[k].rfind(' ') + 1));
+        EXPECT_EQ(s->desktop.take(), Calls(whole.begin(), whole.begin() + k + 1)) << whole[k];
+        check(*s);
+    }
 }
 
 TEST(FacingGems, EachGemSetsTheFacingAndLoadsItsFourPicturesAndRelaysNothing) {
@@ -59,15 +83,9 @@ TEST(SpeedSelector, EachElementSetsTheModeAndLoadsTheRowInOrder) {
         EXPECT_EQ(s.form.intSpeed, element);
         EXPECT_EQ(s.desktop.take(), kByElement[element - 1]);
         // A failed picture leaves the new mode and stops the row there.
-        for (std::size_t failing = 0; failing < 3; ++failing) {
-            StartedHelm f;
-            const std::string& call = kByElement[element - 1][failing];
-            f.desktop.missingFiles = {call.substr(call.rfind(' ') + 1)};
-            f.form.cmdSpeed_Click(element);
+        expectStopsAtEachFailingPicture({Control::cmdSpeed, element}, [=](StartedHelm& f) {
             EXPECT_EQ(f.form.intSpeed, element);
-            EXPECT_EQ(f.desktop.take(), Calls(kByElement[element - 1].begin(),
-                                              kByElement[element - 1].begin() + failing + 1));
-        }
+        });
     }
 }
 
@@ -91,7 +109,7 @@ TEST(Turning, AFacingTurnsAndMovesTheMarkBeforeThePhraseIsRelayed) {
             const std::int16_t now = row.newFacing[old - 1];
             EXPECT_EQ(s.form.intFacing, now) << row.phrase << " from " << old;
             EXPECT_EQ(s.desktop.take(),
-                      diagonalLoads(kDiagonalsFor[now], 4, {"timer on", "activate"}));
+                      diagonalLoads(kDiagonalsFor[now], {"timer on", "activate"}));
             EXPECT_EQ(s.form.strCommand, row.phrase + "{ENTER}");
         }
         // No facing, or one no writer stores: only the phrase.
@@ -111,31 +129,26 @@ TEST(Turning, AFacingTurnsAndMovesTheMarkBeforeThePhraseIsRelayed) {
 TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
     struct Case {
         const char* what;
-        void (*click)(frmHelmsway&);
+        ControlId control;
         std::int16_t facing;  // afterwards, from facing 1
         std::string command;  // pending afterwards
     };
     const Case cases[] = {
-        {"gem 3", [](frmHelmsway& f) { f.BlueGem_Click(3); }, 3, "earlier{ENTER}"},
-        {"Turn Right", [](frmHelmsway& f) { f.cmdTurnRght_Click(); }, 2, "earlier{ENTER}"},
-        {"Goto 3", [](frmHelmsway& f) { f.cmdNavigate_Click(3); }, 0, "Goto 3{ENTER}"},
+        {"gem 3", {Control::BlueGem, 3}, 3, "earlier{ENTER}"},
+        {"Turn Right", {Control::cmdTurnRght}, 2, "earlier{ENTER}"},
+        {"Goto 3", {Control::cmdNavigate, 3}, 0, "Goto 3{ENTER}"},
     };
     for (const Case& c : cases)
-        for (std::size_t failing = 0; failing < 4; ++failing) {
-            StartedHelm s;
-            s.form.BlueGem_Click(1);
-            s.form.strCommand = "earlier{ENTER}";
-            s.desktop.missingFiles = {kDiagonalsFor[c.facing][failing]};
-            s.desktop.take();
-            c.click(s.form);
-            EXPECT_EQ(s.form.intFacing, c.facing) << c.what;
-            Calls expected;
-            if (c.facing == 0) expected = {"timer on", "activate"};  // the map command
-            for (const std::string& load : diagonalLoads(kDiagonalsFor[c.facing], failing + 1))
-                expected.push_back(load);
-            EXPECT_EQ(s.desktop.take(), expected) << c.what << ", failing at " << failing;
-            EXPECT_EQ(s.form.strCommand, c.command);
-        }
+        expectStopsAtEachFailingPicture(
+            c.control,
+            [&](StartedHelm& s) {
+                EXPECT_EQ(s.form.intFacing, c.facing) << c.what;
+                EXPECT_EQ(s.form.strCommand, c.command) << c.what;
+            },
+            [](StartedHelm& s) {
+                s.form.BlueGem_Click(1);
+                s.form.strCommand = "earlier{ENTER}";
+            });
 }
 
 }  // namespace

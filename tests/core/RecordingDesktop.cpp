@@ -64,8 +64,8 @@ void RecordingDesktop::sendKeys(const KeySequence& keys) {
     typed.push_back(describe(keys));
 }
 
-std::vector<std::string> RecordingDesktop::take() {
-    std::vector<std::string> out;
+Calls RecordingDesktop::take() {
+    Calls out;
     out.swap(calls);
     return out;
 }

@@ -11,6 +11,9 @@
 
 namespace helmsway::testing {
 
+// A desktop's calls, or what it typed, in order.
+using Calls = std::vector<std::string>;
+
 std::string describe(const KeySequence& keys);
 
 class RecordingDesktop : public Desktop {
@@ -22,8 +25,8 @@ public:
     std::map<Menu, bool> checks{{Menu::mnuSimple, true}};
 
     // What happened, in order.
-    std::vector<std::string> calls;
-    std::vector<std::string> typed;  // each sendKeys as readable text
+    Calls calls;
+    Calls typed;  // each sendKeys as readable text
     bool timerEnabled = false;
 
     bool showPicture(ControlId element, std::string_view file) override;
@@ -39,7 +42,7 @@ public:
     void sendKeys(const KeySequence& keys) override;
 
     // The calls since the last take.
-    std::vector<std::string> take();
+    Calls take();
 };
 
 // The Simple and Advanced heights as the handlers hand them to the desktop.

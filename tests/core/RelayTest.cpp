@@ -11,8 +11,6 @@
 namespace helmsway::testing {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 // One command of each kind the helm has, as a started helm relays it: fixed, pad, turn, map.
 const struct {
     ControlId control;
@@ -104,31 +102,25 @@ TEST(Relay, ClosingTheWindowStopsThePendingCommandsTimer) {
 // Only while a command waits, and only when the user did not click the helm, does an
 // activation of the main window send the game to the front again.
 TEST(Relay, AnActivationWhileACommandWaitsSendsTheGameForwardUnlessItWasAClick) {
-    using Steps = void (*)(frmHelmsway&);
-    const Steps none = [](frmHelmsway&) {};
-    const Steps command = [](frmHelmsway& f) { f.cmdStop_Click(); };
+    enum class Before { Nothing, Command, CommandAndTick, CommandAndClosing };
     const struct {
-        const char* before;
-        Steps steps;
+        Before before;
         bool byClick;
         Calls calls;
     } kCases[] = {
-        {"nothing", none, false, {}},
-        {"a command", command, false, {"activate"}},
-        {"a command", command, true, {}},
-        {"a command and its tick",
-         [](frmHelmsway& f) { f.cmdStop_Click(), f.Timer1_Timer(); },
-         false,
-         {}},
-        {"a command and the window closing",
-         [](frmHelmsway& f) { f.cmdStop_Click(), f.Form_Unload(); },
-         false,
-         {}},
+        {Before::Nothing, false, {}},
+        {Before::Command, false, {"activate"}},
+        {Before::Command, true, {}},
+        {Before::CommandAndTick, false, {}},
+        {Before::CommandAndClosing, false, {}},
     };
     for (const auto& c : kCases) {
-        SCOPED_TRACE(std::string(c.before) + (c.byClick ? ", by a click" : ""));
+        SCOPED_TRACE(::testing::Message() << "before: " << static_cast<int>(c.before)
+                                          << (c.byClick ? ", by a click" : ""));
         StartedHelm s;
-        c.steps(s.form);
+        if (c.before != Before::Nothing) s.form.cmdStop_Click();
+        if (c.before == Before::CommandAndTick) s.form.Timer1_Timer();
+        if (c.before == Before::CommandAndClosing) s.form.Form_Unload();
         s.desktop.take();
         s.form.Form_Activate(c.byClick);
         EXPECT_EQ(s.desktop.take(), c.calls);

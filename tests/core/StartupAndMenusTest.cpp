@@ -9,8 +9,6 @@
 namespace helmsway::testing {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 TEST(Startup, FormLoadSetsTheStartValuesThenHeightThenTopmostThenItsCheckMark) {
     RecordingDesktop desktop;
     frmHelmsway form(desktop);

@@ -11,7 +11,6 @@
 //   foreground                    print the title of the foreground window
 //   held                          print whether Ctrl and Shift are held down
 //   ticks                         print GetTickCount64, the clock of the receiver's log
-//   close                         the main window's close box
 //   origin                        print the screen place of the main window's client area: x y
 //   ok-rect <title>               wait for the window of that title and print its OK button's
 //                                 screen rectangle: left top right bottom
@@ -28,6 +27,7 @@
 #include <vector>
 
 #include "MenuHook.h"
+#include "about/win32/AboutWindow.h"
 #include "app/MainWindowLayout.h"
 #include "app/win32/CommandIds.h"
 #include "app/win32/ResourceIds.h"
@@ -215,7 +215,7 @@ void describeMainWindow() {
 }
 
 void describeAbout() {
-    const HWND about = waitFor(L"HelmswayAbout", nullptr);
+    const HWND about = waitFor(win32::kAboutWindowClass, nullptr);
     if (about == nullptr) fail("no About window");
     describeFrame(about, "about.");
     print("about.owner", flag(GetWindow(about, GW_OWNER) != nullptr));
@@ -237,7 +237,7 @@ void describeAbout() {
 }
 
 void closeAbout(const std::wstring& how) {
-    const HWND about = waitFor(L"HelmswayAbout", nullptr);
+    const HWND about = waitFor(win32::kAboutWindowClass, nullptr);
     if (about == nullptr) fail("no About window");
     const HWND ok = GetDlgItem(about, IDOK);
     if (how == L"ok") {
@@ -323,8 +323,6 @@ int wmain(int argc, wchar_t** argv) {
             print("held.shift", flag(GetAsyncKeyState(VK_SHIFT) & 0x8000));
         } else if (command == L"ticks") {
             print("ticks", std::to_string(GetTickCount64()));
-        } else if (command == L"close") {
-            PostMessageW(helmWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
         } else if (command == L"foreground") {
             wchar_t title[128] = {};
             GetWindowTextW(GetForegroundWindow(), title, 128);

@@ -9,8 +9,6 @@
 namespace helmsway::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"HelmswayAbout";
-
 class AboutWindow final : public LayoutWindow, private AboutDesktop {
 public:
     AboutWindow(HINSTANCE instance, HWND mainWindow)
@@ -37,7 +35,7 @@ private:
 };
 
 void AboutWindow::run() {
-    if (!create(kClassName, nullptr)) return;
+    if (!create(kAboutWindowClass, nullptr)) return;
     form_.Form_Load();
 
     EnableWindow(mainWindow_, FALSE);

@@ -9,6 +9,7 @@
 #include "app/win32/NamePrompt.h"
 #include "pictures/BitmapCheck.h"
 #include "relay/win32/Win32Relay.h"
+#include "support/win32/PictureElement.h"
 #include "support/win32/WideText.h"
 
 namespace helmsway::win32 {
@@ -70,16 +71,14 @@ bool Win32Desktop::create(frmHelmsway& form) {
 
 bool Win32Desktop::showPicture(ControlId element, std::string_view file) {
     // Loaded anew from the program's directory each time, as the user may have replaced the
-    // file; a missing or broken file leaves the element with what it showed.
-    const std::wstring path = programDirectory_ + widen(file);
+    // file; a missing or broken file leaves the element with what it showed. The bitmap is
+    // made from the bytes the core checked: a second read could meet a file replaced since.
     const auto read = [this](std::string_view name, std::size_t limit) {
         return readFile(programDirectory_ + widen(name), limit);
     };
-    if (!readPictureFile(file, read)) return false;
-    const auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    if (bitmap == nullptr) return false;
-    return window_.setPicture(element, bitmap);
+    const std::optional<std::string> bytes = readPictureFile(file, read);
+    const HBITMAP bitmap = bytes ? bitmapFromFile(*bytes) : nullptr;
+    return bitmap != nullptr && window_.setPicture(element, bitmap);
 }
 
 bool Win32Desktop::isChecked(Menu item) const { return window_.isChecked(item); }

@@ -96,6 +96,17 @@ constexpr std::array<Modifier, 8> kModifiers{{
     {VK_RWIN, true, true},
 }};
 
+// Caps Lock as the window that gets the keys sees it. A key's toggle belongs to the input
+// state of the threads that have read it: Caps Lock pressed while the game had the focus has
+// not reached ours, so the game's thread is asked, through its input state shared for a moment.
+bool capsLockOf(DWORD thread) {
+    const DWORD self = GetCurrentThreadId();
+    const bool shared = thread != 0 && thread != self && AttachThreadInput(self, thread, TRUE);
+    const bool on = (GetKeyState(VK_CAPITAL) & 1) != 0;
+    if (shared) AttachThreadInput(self, thread, FALSE);
+    return on;
+}
+
 WORD namedKey(NamedKey key) {
     switch (key) {
     case NamedKey::Enter: return VK_RETURN;
@@ -129,7 +140,7 @@ void sendKeys(const KeySequence& keys) {
         batch.key(modifier.virtualKey, true, modifier.extended);
     }
 
-    const bool capsLock = (GetKeyState(VK_CAPITAL) & 1) != 0;
+    const bool capsLock = capsLockOf(thread);
     for (const KeyAction& action : keys) {
         if (action.key == NamedKey::Character)
             batch.character(action.character, capsLock);

@@ -1,5 +1,10 @@
 #include "support/win32/PictureElement.h"
 
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "pictures/BitmapCheck.h"
 #include "support/win32/ScreenMetrics.h"
 
 namespace helmsway::win32 {
@@ -83,6 +88,23 @@ HWND createPictureElement(HWND parent, HINSTANCE instance, const RECT& place, in
     return CreateWindowExW(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE, place.left, place.top,
                            place.right - place.left, place.bottom - place.top, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+HBITMAP bitmapFromFile(std::string_view bytes) {
+    constexpr std::size_t kFileHeader = sizeof(BITMAPFILEHEADER);
+    // Everything after the file header, copied to where GDI may read the information header and
+    // colour table as the structures they are: in the file they start 14 bytes in, an offset no
+    // structure is aligned to.
+    std::vector<std::uint32_t> info((bytes.size() - kFileHeader + 3) / 4);
+    std::memcpy(info.data(), bytes.data() + kFileHeader, bytes.size() - kFileHeader);
+    const auto* header = reinterpret_cast<const BITMAPINFO*>(info.data());
+    const char* pixels =
+        reinterpret_cast<const char*>(info.data()) + bitmapPixelsAt(bytes) - kFileHeader;
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP bitmap =
+        CreateDIBitmap(screen, &header->bmiHeader, CBM_INIT, pixels, header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
 }
 
 void setPicture(HWND element, HBITMAP bitmap) {

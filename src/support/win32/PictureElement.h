@@ -6,12 +6,18 @@
 // second click is a press like any other and counts.
 #include <windows.h>
 
+#include <string_view>
+
 namespace helmsway::win32 {
 
 // Registers the class once; the background fills what the bitmap leaves uncovered.
 bool registerPictureElementClass(HINSTANCE instance, COLORREF background);
 
 HWND createPictureElement(HWND parent, HINSTANCE instance, const RECT& place, int id);
+
+// A bitmap of the screen's format (as LoadImage makes from a file) made from the bytes of a
+// whole bitmap file, the very bytes the core checked; nullptr when GDI refuses them.
+HBITMAP bitmapFromFile(std::string_view fileBytes);
 
 // The element owns the bitmap from now on and deletes the one it showed before.
 void setPicture(HWND element, HBITMAP bitmap);

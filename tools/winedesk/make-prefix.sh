@@ -1,8 +1,8 @@
 #!/bin/sh
-# Makes the Wine prefix the tests share, once. No virtual desktop is set in it: each Wine
-# window is then an X window that the desktop's window manager runs, as Linux players run the
-# game's client. A test that wants Wine's virtual desktop asks for it when it starts programs
-# (Wine(virtual=True) in tools/winedesk).
+# Makes the Wine prefix that the Wine tests, the screenshots and the benchmarks share, once. No
+# virtual desktop is set in it: each Wine window is then an X window that the desktop's window
+# manager runs, as Linux players run the game's client. A test that wants Wine's virtual
+# desktop asks for it when it starts programs (Wine(virtual=True) in winedesk.py).
 set -eu
 : "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
