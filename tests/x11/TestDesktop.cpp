@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "relay/x11/Properties.h"
+#include "support/x11/Properties.h"
 
 namespace helmsway::x11::test {
 namespace {

@@ -3,7 +3,7 @@
 #include "about/AboutLayout.h"
 #include "support/qt/BuildWindow.h"
 #include "support/qt/Twips.h"
-#include "support/x11/WindowSystem.h"
+#include "support/qt/Stacking.h"
 
 namespace helmsway::qt {
 

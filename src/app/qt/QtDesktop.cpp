@@ -8,7 +8,8 @@
 #include "support/qt/PictureElement.h"
 #include "support/qt/Pictures.h"
 #include "support/qt/Twips.h"
-#include "support/x11/WindowSystem.h"
+#include "relay/qt/GameDesktop.h"
+#include "support/qt/Stacking.h"
 
 namespace helmsway::qt {
 

@@ -7,7 +7,7 @@
 #include "app/Desktop.h"
 #include "app/frmHelmsway.h"
 #include "app/qt/HelmWindow.h"
-#include "support/x11/UserInputTime.h"
+#include "support/qt/UserInputTime.h"
 
 namespace helmsway::qt {
 

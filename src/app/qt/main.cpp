@@ -7,7 +7,7 @@
 #include "app/qt/QtDesktop.h"
 #include "app/qt/QuitOnSignal.h"
 #include "relay/x11/Guardian.h"
-#include "support/x11/WindowSystem.h"
+#include "relay/qt/GameDesktop.h"
 
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
 #include <X11/Xlib.h>

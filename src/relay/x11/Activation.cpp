@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ErrorTrap.h"
-#include "Properties.h"
+#include "support/x11/Properties.h"
 #include "WindowList.h"
 #include "X11Relay.h"
 #include "relay/GameWindow.h"

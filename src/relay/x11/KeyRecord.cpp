@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "KeyboardMap.h"
-#include "Properties.h"
+#include "support/x11/Properties.h"
 #include "relay/linux/Process.h"
 
 namespace helmsway::x11 {

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "ErrorTrap.h"
-#include "Properties.h"
+#include "support/x11/Properties.h"
 #include "relay/KeystrokeNotation.h"
 #include "relay/linux/Process.h"
 

@@ -1,19 +1,16 @@
-#include "support/x11/WindowSystem.h"
+#include "relay/qt/GameDesktop.h"
 
-#include <QtGui/qguiapplication_platform.h>
-
-#include <QGuiApplication>
 #include <QWidget>
 
+#include "support/qt/X11Display.h"
+
 // Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <optional>
 
 #include "relay/gnome-shell/ShellRelay.h"
 #include "relay/kwin/KWinRelay.h"
-#include "relay/x11/Properties.h"
 #include "relay/x11/X11Relay.h"
 
 namespace helmsway::qt {
@@ -24,40 +21,7 @@ namespace {
 // destroys this, so the keyboard map is given back on every way out.
 std::optional<x11::SpareKeys> spareKeys;
 
-Display* x11Display() {
-    const auto* x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->display() : nullptr;
-}
-
-// A mapped window's state belongs to the window manager, which changes it on request.
-void requestAbove(Display* display, Window window, bool on) {
-    constexpr long kRemove = 0;
-    constexpr long kAdd = 1;
-    constexpr long kSourceApplication = 1;
-    x11::sendToWindowManager(
-        display, window, "_NET_WM_STATE",
-        {on ? kAdd : kRemove, static_cast<long>(x11::atom(display, "_NET_WM_STATE_ABOVE")), 0,
-         kSourceApplication});
-    XFlush(display);
-}
-
 }  // namespace
-
-void keepOnTop(QWidget& window, bool on) {
-    Display* display = x11Display();
-    if (window.isVisible() && display) {
-        requestAbove(display, static_cast<Window>(window.winId()), on);
-        return;
-    }
-    // Not mapped yet: Qt writes _NET_WM_STATE_ABOVE into the window's properties when it maps
-    // it, which is how EWMH wants the state of a new window given. Once shown, setWindowFlag
-    // would hide the window and map it anew, so it is used that way only where there is no
-    // window manager to ask (the offscreen platform).
-    const bool shown = window.isVisible();
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (shown) window.show();
-}
 
 // Where GNOME Shell runs Helmsway's extension, or KWin lets Helmsway type, the game may be a
 // native Wayland window, out of X11's sight: the desktop then finds, raises and types for every

@@ -1,4 +1,4 @@
-#include "support/x11/UserInputTime.h"
+#include "support/qt/UserInputTime.h"
 
 #include <QCoreApplication>
 #include <QInputEvent>

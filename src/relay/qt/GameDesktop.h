@@ -1,6 +1,6 @@
 #pragma once
-// What the shells ask of the window system beyond Qt: stacking order, the game window and
-// typing. On X11 these go to the window manager and XTest; on any other platform (the
+// The relay's desktop operations for the Qt shell, by whichever way this desktop offers: GNOME
+// Shell's extension, KWin, or X11 (the window manager and XTest). On any other platform (the
 // offscreen one of the tests) there is no game window and nothing to type into.
 #include <string>
 
@@ -9,10 +9,6 @@
 class QWidget;
 
 namespace helmsway::qt {
-
-// Above all windows that are not kept on top, or back among them; never moves, sizes, hides
-// or re-maps the window.
-void keepOnTop(QWidget& window, bool on);
 
 // `userInput`: the window system's time of the click or key that asked for it (see
 // UserInputTime).
