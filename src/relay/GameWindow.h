@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace helmsway {
 
@@ -34,5 +35,16 @@ bool isGameWindow(const WindowFacts& window);
 // it belongs to and whether or not the player has logged in there. That is the client the
 // player used last, which is the one a click on the helm means.
 std::optional<std::size_t> chooseGameWindow(std::span<const WindowFacts> topmostFirst);
+
+// The same over a desktop's own list of windows, each carrying its WindowFacts as `facts`;
+// null when none is the game's.
+template <typename Listed>
+const Listed* chooseGameWindowAmong(const std::vector<Listed>& topmostFirst) {
+    std::vector<WindowFacts> facts;
+    facts.reserve(topmostFirst.size());
+    for (const Listed& window : topmostFirst) facts.push_back(window.facts);
+    const auto chosen = chooseGameWindow(facts);
+    return chosen ? &topmostFirst[*chosen] : nullptr;
+}
 
 }  // namespace helmsway

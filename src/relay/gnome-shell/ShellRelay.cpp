@@ -117,13 +117,10 @@ std::string setupNeeded() {
 bool activateGameWindow(unsigned long userInput) {
     const auto windows = listWindows();
     if (!windows) return false;
-    std::vector<WindowFacts> facts;
-    facts.reserve(windows->size());
-    for (const auto& window : *windows) facts.push_back(window.facts);
-    const auto chosen = chooseGameWindow(facts);
-    if (!chosen) return false;
+    const ShellWindow* game = chooseGameWindowAmong(*windows);
+    if (!game) return false;
     const auto reply = call(QStringLiteral("Activate"),
-                            {QVariant::fromValue((*windows)[*chosen].id),
+                            {QVariant::fromValue(game->id),
                              QVariant::fromValue(static_cast<uint>(userInput))});
     return reply && reply->arguments().at(0).toBool();
 }

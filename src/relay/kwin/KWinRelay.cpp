@@ -280,11 +280,8 @@ std::string setupNeeded() {
 bool activateGameWindow() {
     const auto windows = listWindows();
     if (!windows) return false;
-    std::vector<WindowFacts> facts;
-    facts.reserve(windows->size());
-    for (const auto& window : *windows) facts.push_back(window.facts);
-    const auto chosen = chooseGameWindow(facts);
-    if (!chosen) return false;
+    const auto* game = chooseGameWindowAmong(*windows);
+    if (!game) return false;
     const auto activated = runScript(
         QStringLiteral(
             "const id = %1;\n"
@@ -297,7 +294,7 @@ bool activateGameWindow() {
             "    else workspace.activeClient = found;\n"
             "}\n"
             "answer(found !== null);\n")
-            .arg(jsString((*windows)[*chosen].id)));
+            .arg(jsString(game->id)));
     return activated && activated->toBool();
 }
 

@@ -1,7 +1,6 @@
 // Finding the game window and bringing it to the front.
 #include <X11/Xutil.h>
 
-#include <vector>
 
 #include "ErrorTrap.h"
 #include "support/x11/Properties.h"
@@ -35,13 +34,10 @@ void focusWithoutWindowManager(Display* display, Window game) {
 bool activateGameWindow(Display* display, Window own, Time userInput) {
     if (!display) return false;
     const auto windows = listTopLevelWindows(display, own);
-    std::vector<WindowFacts> facts;
-    facts.reserve(windows.size());
-    for (const auto& w : windows) facts.push_back(w.facts);
-    const auto chosen = chooseGameWindow(facts);
+    const TopLevelWindow* chosen = chooseGameWindowAmong(windows);
     if (!chosen) return false;
 
-    const Window game = windows[*chosen].window;
+    const Window game = chosen->window;
     const bool managed = hasWindowManager(display);
     ErrorTrap trap(display);
     if (managed)
