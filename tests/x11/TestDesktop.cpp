@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "relay/x11/WindowList.h"
 #include "support/x11/Properties.h"
 
 namespace helmsway::x11::test {
@@ -21,10 +22,6 @@ std::vector<unsigned long> rootWindows(Display* display, const char* property) {
 Display* testDisplay() {
     static Display* display = XOpenDisplay(nullptr);
     return display;
-}
-
-bool windowManagerRuns(Display* display) {
-    return !rootWindows(display, "_NET_SUPPORTING_WM_CHECK").empty();
 }
 
 TestWindow::TestWindow(Display* display, const std::string& title, bool utf8Title,
@@ -45,7 +42,7 @@ TestWindow::TestWindow(Display* display, const std::string& title, bool utf8Titl
     XSetWMHints(display, window_, &hints);
     XMapWindow(display, window_);
     XSync(display, False);
-    const bool managed = windowManagerRuns(display);
+    const bool managed = hasWindowManager(display);
     eventually([&] {
         if (managed) {
             const auto clients = rootWindows(display, "_NET_CLIENT_LIST");

@@ -13,8 +13,6 @@ namespace helmsway::x11::test {
 // The display of the test run, opened once and kept for the whole run.
 Display* testDisplay();
 
-bool windowManagerRuns(Display* display);
-
 // A plain top-level window with a title, mapped and, under a window manager, managed.
 class TestWindow : Uncopyable {
 public:

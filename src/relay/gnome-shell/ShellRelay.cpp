@@ -126,7 +126,7 @@ bool activateGameWindow(unsigned long userInput) {
 }
 
 void sendKeys(Display* display, const KeySequence& keys) {
-    if (!display || keys.empty()) return;
+    if (keys.empty()) return;
     // Keys another helm bound on Xwayland alone are not in the shell's map.
     const auto map = x11::KeyboardMap::read(display, LockMask, x11::keysOfOthers(display, None));
     const auto events = x11::keyEventsOnMap(map, keys);

@@ -299,7 +299,7 @@ bool activateGameWindow() {
 }
 
 void sendKeys(Display* display, const KeySequence& keys) {
-    if (!display || keys.empty() || !reachable()) return;
+    if (keys.empty() || !reachable()) return;
     // Keys another helm bound on Xwayland alone are not in KWin's map.
     const auto map = x11::KeyboardMap::read(display, LockMask, x11::keysOfOthers(display, None));
     const auto events = x11::keyEventsOnMap(map, keys);

@@ -32,7 +32,6 @@ void focusWithoutWindowManager(Display* display, Window game) {
 }  // namespace
 
 bool activateGameWindow(Display* display, Window own, Time userInput) {
-    if (!display) return false;
     const auto windows = listTopLevelWindows(display, own);
     const TopLevelWindow* chosen = chooseGameWindowAmong(windows);
     if (!chosen) return false;

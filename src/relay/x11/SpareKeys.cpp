@@ -34,8 +34,7 @@ KeyType typeForSpareKeys(Display* display, XkbDescPtr xkb, const KeyboardMap& ma
 }  // namespace
 
 SpareKeys::SpareKeys(Display* display)
-    : display_(display), displayName_(display ? DisplayString(display) : "") {
-    if (!display_) return;
+    : display_(display), displayName_(DisplayString(display)) {
     record_ = recordName(display_, getpid());
     const ServerGrab grab(display_);
     ownRecord(display_, record_);

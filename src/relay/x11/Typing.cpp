@@ -122,7 +122,7 @@ std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
 }
 
 void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys) {
-    if (!display || keys.empty()) return;
+    if (keys.empty()) return;
     int event = 0, error = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(display, &event, &error, &major, &minor)) return;
     for (const KeyAction& action : keys)
