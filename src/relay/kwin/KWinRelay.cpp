@@ -29,6 +29,7 @@
 #include "relay/linux/Process.h"
 #include "relay/x11/KeyRecord.h"
 #include "relay/x11/X11Relay.h"
+#include "support/Uncopyable.h"
 
 namespace helmsway::kwin {
 namespace {
@@ -102,7 +103,7 @@ std::optional<QVariant> call(const QString& service, const QString& path,
 
 // The connection to KWin's Wayland display, kept for the whole run, and its fake keyboard
 // when KWin grants it.
-struct Compositor {
+struct Compositor : Uncopyable {
     wl_display* display = nullptr;
     wl_registry* registry = nullptr;
     org_kde_kwin_fake_input* fakeInput = nullptr;
@@ -113,7 +114,9 @@ struct Compositor {
         if (fakeInput) org_kde_kwin_fake_input_destroy(fakeInput);
         if (registry) wl_registry_destroy(registry);
         if (display) wl_display_disconnect(display);
-        *this = Compositor{};
+        fakeInput = nullptr;
+        registry = nullptr;
+        display = nullptr;
     }
 
     static void global(void* data, wl_registry* registry, uint32_t name, const char* interface,
