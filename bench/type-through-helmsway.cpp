@@ -11,9 +11,9 @@
 #include <string>
 #include <thread>
 
-#include "../tests/x11/TestDesktop.h"
 #include "relay/x11/X11Relay.h"
 #include "relay/KeystrokeNotation.h"
+#include "server-time/ServerTime.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     }
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 1;
-    if (!helmsway::x11::activateGameWindow(display, 0, helmsway::x11::test::serverTime(display))) {
+    if (!helmsway::x11::activateGameWindow(display, 0, helmsway::x11::serverTime(display))) {
         std::fprintf(stderr, "type-through-helmsway: no game window\n");
         return 1;
     }

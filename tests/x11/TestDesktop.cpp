@@ -59,18 +59,6 @@ TestWindow::~TestWindow() {
     XSync(display_, False);
 }
 
-Time serverTime(Display* display) {
-    const Window probe = XCreateWindow(display, DefaultRootWindow(display), -1, -1, 1, 1, 0,
-                                       CopyFromParent, InputOnly, CopyFromParent, 0, nullptr);
-    XSelectInput(display, probe, PropertyChangeMask);
-    XChangeProperty(display, probe, atom(display, "_HELMSWAY_TIMESTAMP"), XA_CARDINAL, 32,
-                    PropModeAppend, nullptr, 0);
-    XEvent event{};
-    XWindowEvent(display, probe, PropertyChangeMask, &event);
-    XDestroyWindow(display, probe);
-    return event.xproperty.time;
-}
-
 Window focusedTopLevel(Display* display) {
     Window focus = None;
     int revert = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "server-time/ServerTime.h"
 #include "support/Uncopyable.h"
 
 namespace helmsway::x11::test {
@@ -38,10 +39,6 @@ bool eventually(Condition condition,
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
-
-// The server's time now, as the time of a click would be: read from the event of a property
-// touched on a window of the test's own (Xlib owns this connection's event queue).
-Time serverTime(Display* display);
 
 Window focusedTopLevel(Display* display);  // the focus window, or the client holding it
 Window activeWindow(Display* display);     // _NET_ACTIVE_WINDOW, None without one
