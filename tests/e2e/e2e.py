@@ -1,5 +1,5 @@
 """The real Helmsway beside the real receiver, titled like the game window, on a private
-desktop (run under tests/support/with-desktop). Clicks go to the places the core's layout table
+desktop (run under tools/with-desktop/with-desktop). Clicks go to the places the core's layout table
 gives; the receiver's lines are checked exactly, and the program must still be running.
 
   e2e.py GROUP BUILD_DIR

@@ -1,6 +1,6 @@
 """The real Helmsway.exe under Wine beside Win32 receivers titled like the game, driven by
 winedesk (real input through the X server, and the Win32 probe, which reads the windows back).
-Run on a desktop of its own (tests/support/with-desktop) with HELMSWAY_WIN, WINEPREFIX and
+Run on a desktop of its own (tools/with-desktop/with-desktop) with HELMSWAY_WIN, WINEPREFIX and
 HELMSWAY_PLACES set.
 
   wine.py CASE [virtual]
