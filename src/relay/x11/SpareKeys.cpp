@@ -51,7 +51,34 @@ bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& neede
     KeyboardDescription xkb(XkbGetMap(display_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
     if (!xkb) return false;
     forgetChanged(xkb.get());
+    const std::vector<KeySym> missing = markBound(needed);
+    if (missing.empty()) return true;
 
+    std::map<KeyCode, Binding> next = keys_;
+    const KeyType type = typeForSpareKeys(display_, xkb.get(), map);
+    for (const KeyCode key : map.spareKeys()) {
+        const auto places = static_cast<std::size_t>(map.groups() * type.width);
+        next.try_emplace(key, Binding{type.index, map.groups(), type.width,
+                                      std::vector<KeySym>(places, NoSymbol),
+                                      std::vector<std::uint64_t>(places, 0)});
+    }
+    const std::vector<Place> places = placesInOrder(next, map.userGroup());
+    if (places.size() < missing.size()) return false;
+
+    std::map<KeyCode, Binding> changed;
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        const Place& place = places[i];
+        Binding& binding = next.at(place.key);
+        const auto at = static_cast<std::size_t>(place.group * binding.width + place.level);
+        binding.keysyms[at] = missing[i];
+        binding.used[at] = texts_;
+        changed[place.key] = binding;
+    }
+    bind(xkb.get(), std::move(changed));
+    return true;
+}
+
+std::vector<KeySym> SpareKeys::markBound(const std::vector<KeySym>& needed) {
     std::vector<KeySym> missing;
     for (const KeySym keysym : needed) {
         bool bound = false;
@@ -63,25 +90,20 @@ bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& neede
                 }
         if (!bound) missing.push_back(keysym);
     }
-    if (missing.empty()) return true;
+    return missing;
+}
 
-    // Every place a new keysym could go: the empty ones on keys bound already, and every one of
-    // the spare keys. Plain levels of the user's group first, so most text needs neither AltGr
-    // nor a group switch.
-    std::map<KeyCode, Binding> next = keys_;
-    const KeyType type = typeForSpareKeys(display_, xkb.get(), map);
-    for (const KeyCode key : map.spareKeys()) {
-        const auto places = static_cast<std::size_t>(map.groups() * type.width);
-        next.try_emplace(key, Binding{type.index, map.groups(), type.width,
-                                      std::vector<KeySym>(places, NoSymbol),
-                                      std::vector<std::uint64_t>(places, 0)});
-    }
-    const auto rank = [&map](const Place& place) {
-        return std::tuple{place.level >= 2, place.group != map.userGroup(), place.level,
-                          place.group, place.key};
+// Every place a new keysym could go: the empty ones, plain levels of the user's group first, so
+// most text needs neither AltGr nor a group switch; then those of earlier texts, least recently
+// used first, never one this text uses itself.
+std::vector<SpareKeys::Place> SpareKeys::placesInOrder(const std::map<KeyCode, Binding>& keys,
+                                                       int userGroup) const {
+    const auto rank = [userGroup](const Place& place) {
+        return std::tuple{place.level >= 2, place.group != userGroup, place.level, place.group,
+                          place.key};
     };
     std::vector<Place> empty, stale;
-    for (const auto& [key, binding] : next)
+    for (const auto& [key, binding] : keys)
         for (int group = 0; group < binding.groups; ++group)
             for (int level = 0; level < binding.width; ++level) {
                 const auto i = static_cast<std::size_t>(group * binding.width + level);
@@ -92,26 +114,18 @@ bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& neede
             }
     std::sort(empty.begin(), empty.end(),
               [&rank](const Place& a, const Place& b) { return rank(a) < rank(b); });
-    // Least recently used first, among what this text does not use itself.
-    std::stable_sort(stale.begin(), stale.end(), [&next](const Place& a, const Place& b) {
-        const auto usedOf = [&next](const Place& p) {
-            const Binding& binding = next.at(p.key);
+    std::stable_sort(stale.begin(), stale.end(), [&keys](const Place& a, const Place& b) {
+        const auto usedOf = [&keys](const Place& p) {
+            const Binding& binding = keys.at(p.key);
             return binding.used[static_cast<std::size_t>(p.group * binding.width + p.level)];
         };
         return usedOf(a) < usedOf(b);
     });
     empty.insert(empty.end(), stale.begin(), stale.end());
-    if (empty.size() < missing.size()) return false;
+    return empty;
+}
 
-    std::map<KeyCode, Binding> changed;
-    for (std::size_t i = 0; i < missing.size(); ++i) {
-        const Place& place = empty[i];
-        Binding& binding = next.at(place.key);
-        const auto at = static_cast<std::size_t>(place.group * binding.width + place.level);
-        binding.keysyms[at] = missing[i];
-        binding.used[at] = texts_;
-        changed[place.key] = binding;
-    }
+void SpareKeys::bind(XkbDescPtr xkb, std::map<KeyCode, Binding> changed) {
     // Written down before the change, and both old and new keysyms of each key: however far
     // the change gets, the record covers what the map shows.
     KeyRecord record;
@@ -120,9 +134,8 @@ bool SpareKeys::provide(const KeyboardMap& map, const std::vector<KeySym>& neede
             for (const KeySym keysym : binding.keysyms)
                 if (keysym != NoSymbol) record[key].insert(keysym);
     writeRecord(display_, record_, record);
-    change(display_, xkb.get(), changed);
+    change(display_, xkb, changed);
     for (auto& [key, binding] : changed) keys_[key] = std::move(binding);
-    return true;
 }
 
 void SpareKeys::release() {

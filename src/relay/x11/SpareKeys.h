@@ -69,6 +69,11 @@ private:
     };
 
     void forgetChanged(XkbDescPtr xkb);
+    // Marks the keysyms bound already as used by this text; the ones that are not.
+    std::vector<KeySym> markBound(const std::vector<KeySym>& needed);
+    std::vector<Place> placesInOrder(const std::map<KeyCode, Binding>& keys, int userGroup) const;
+    // Records, then makes, the change of the map, and keeps its keys.
+    void bind(XkbDescPtr xkb, std::map<KeyCode, Binding> changed);
     // Sets the keys to their bindings in one request.
     static void change(Display* display, XkbDescPtr xkb, const std::map<KeyCode, Binding>& keys);
 
