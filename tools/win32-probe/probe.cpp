@@ -23,6 +23,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,31 +52,28 @@ void print(const std::string& key, const std::string& value) {
     std::fflush(stdout);
 }
 
-HWND waitFor(const wchar_t* windowClass, const wchar_t* title, int timeoutMs = 15000) {
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
+// Polls until `found` gives something (a window, true), within a generous ceiling; its last
+// answer.
+template <typename Find>
+auto waitUntil(Find found, int timeoutMs = 15000) {
+    for (int waited = 0;; waited += 20) {
+        const auto result = found();
+        if (result || waited >= timeoutMs) return result;
+        Sleep(20);
+    }
+}
+
+HWND waitFor(const wchar_t* windowClass, const wchar_t* title) {
+    return waitUntil([&]() -> HWND {
         const HWND window = FindWindowW(windowClass, title);
-        if (window != nullptr && IsWindowVisible(window)) return window;
-        Sleep(20);
-    }
-    return nullptr;
+        return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+    });
 }
 
-bool waitForPopupMenu(int timeoutMs = 15000) {
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        if (openMenuWindow() != nullptr) return true;
-        Sleep(20);
-    }
-    return false;
-}
-
-bool waitForForeground(const std::wstring& title, int timeoutMs = 15000) {
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        wchar_t text[128] = {};
-        GetWindowTextW(GetForegroundWindow(), text, 128);
-        if (title == text) return true;
-        Sleep(20);
-    }
-    return false;
+std::string foregroundTitle() {
+    wchar_t text[128] = {};
+    GetWindowTextW(GetForegroundWindow(), text, 128);
+    return narrow(text);
 }
 
 HWND helmWindow() {
@@ -281,78 +280,94 @@ void describeVersion(const std::wstring& file) {
         print(narrow(name), versionString(data, name));
 }
 
+
+// The commands, each with what it does; an argument is taken by `next`.
+using Next = std::function<std::wstring()>;
+const std::map<std::wstring, std::function<void(const Next&, const Next&)>> kCommands{
+    {L"wait-main",
+     [](auto&, auto&) {
+         if (waitFor(win32::kMainWindowClass, nullptr) == nullptr) fail("main window not shown");
+     }},
+    {L"click",
+     [](auto& next, auto& optional) {
+         const std::wstring name = next();
+         click(controlWindow(controlNamed(name, optional())));
+     }},
+    {L"menu",
+     [](auto& next, auto&) {
+         deliver(helmWindow(), WM_COMMAND,
+                 static_cast<WPARAM>(win32::menuCommandId(menuNamed(next()))), 0);
+     }},
+    {L"window", [](auto&, auto&) { describeMainWindow(); }},
+    {L"about", [](auto&, auto&) { describeAbout(); }},
+    {L"about-close", [](auto& next, auto&) { closeAbout(next()); }},
+    {L"wait-gone",
+     [](auto&, auto&) {
+         const bool gone = waitUntil(
+             [] { return FindWindowW(win32::kMainWindowClass, nullptr) == nullptr; }, 5000);
+         print("gone", flag(gone));
+     }},
+    {L"version", [](auto& next, auto&) { describeVersion(next()); }},
+    {L"held",
+     [](auto&, auto&) {
+         print("held.ctrl", flag(GetAsyncKeyState(VK_CONTROL) & 0x8000));
+         print("held.shift", flag(GetAsyncKeyState(VK_SHIFT) & 0x8000));
+     }},
+    {L"ticks", [](auto&, auto&) { print("ticks", std::to_string(GetTickCount64())); }},
+    {L"foreground", [](auto&, auto&) { print("foreground", foregroundTitle()); }},
+    {L"origin",
+     [](auto&, auto&) {
+         POINT origin{0, 0};
+         ClientToScreen(helmWindow(), &origin);
+         std::printf("%ld %ld\n", origin.x, origin.y);
+         std::fflush(stdout);
+     }},
+    {L"ok-rect",
+     [](auto& next, auto&) {
+         const HWND window = waitFor(nullptr, next().c_str());
+         if (window == nullptr) fail("no such window");
+         RECT place{};
+         GetWindowRect(GetDlgItem(window, IDOK), &place);
+         std::printf("%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
+         std::fflush(stdout);
+     }},
+    {L"menu-place", [](auto& next, auto&) { printMenuItemCentre(menuNamed(next())); }},
+    {L"wait-popup",
+     [](auto&, auto&) {
+         if (!waitUntil([] { return openMenuWindow() != nullptr; })) fail("no menu opened");
+     }},
+    {L"sync",
+     [](auto& next, auto&) {
+         const HWND window = waitFor(nullptr, next().c_str());
+         if (window == nullptr) fail("no such window");
+         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);
+     }},
+    {L"wait-foreground",
+     [](auto& next, auto&) {
+         const std::string title = narrow(next());
+         if (!waitUntil([&] { return foregroundTitle() == title; }))
+             fail("not in the foreground: " + title);
+     }},
+};
+
 }  // namespace
 
+// probe COMMAND [ARGUMENTS] [-- COMMAND [ARGUMENTS]]...
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::wstring> args(argv + 1, argv + argc);
     std::size_t at = 0;
-    const auto next = [&]() -> std::wstring {
+    const Next next = [&]() -> std::wstring {
         if (at >= args.size() || args[at] == L"--") fail("missing argument");
         return args[at++];
     };
-    const auto optional = [&]() -> std::wstring {
+    const Next optional = [&]() -> std::wstring {
         return at < args.size() && args[at] != L"--" ? args[at++] : std::wstring{};
     };
     while (at < args.size()) {
         const std::wstring command = next();
-        if (command == L"wait-main") {
-            if (waitFor(win32::kMainWindowClass, nullptr) == nullptr) fail("main window not shown");
-        } else if (command == L"click") {
-            const std::wstring name = next();
-            click(controlWindow(controlNamed(name, optional())));
-        } else if (command == L"menu") {
-            deliver(helmWindow(), WM_COMMAND,
-                    static_cast<WPARAM>(win32::menuCommandId(menuNamed(next()))), 0);
-        } else if (command == L"window") {
-            describeMainWindow();
-        } else if (command == L"about") {
-            describeAbout();
-        } else if (command == L"about-close") {
-            closeAbout(next());
-        } else if (command == L"wait-gone") {
-            int waited = 0;
-            while (FindWindowW(win32::kMainWindowClass, nullptr) != nullptr && waited < 5000) {
-                Sleep(20);
-                waited += 20;
-            }
-            print("gone", flag(FindWindowW(win32::kMainWindowClass, nullptr) == nullptr));
-        } else if (command == L"version") {
-            describeVersion(next());
-        } else if (command == L"held") {
-            print("held.ctrl", flag(GetAsyncKeyState(VK_CONTROL) & 0x8000));
-            print("held.shift", flag(GetAsyncKeyState(VK_SHIFT) & 0x8000));
-        } else if (command == L"ticks") {
-            print("ticks", std::to_string(GetTickCount64()));
-        } else if (command == L"foreground") {
-            wchar_t title[128] = {};
-            GetWindowTextW(GetForegroundWindow(), title, 128);
-            print("foreground", narrow(title));
-        } else if (command == L"origin") {
-            POINT origin{0, 0};
-            ClientToScreen(helmWindow(), &origin);
-            std::printf("%ld %ld\n", origin.x, origin.y);
-            std::fflush(stdout);
-        } else if (command == L"ok-rect") {
-            const HWND window = waitFor(nullptr, next().c_str());
-            if (window == nullptr) fail("no such window");
-            RECT place{};
-            GetWindowRect(GetDlgItem(window, IDOK), &place);
-            std::printf("%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
-            std::fflush(stdout);
-        } else if (command == L"menu-place") {
-            printMenuItemCentre(menuNamed(next()));
-        } else if (command == L"wait-popup") {
-            if (!waitForPopupMenu()) fail("no menu opened");
-        } else if (command == L"sync") {
-            const HWND window = waitFor(nullptr, next().c_str());
-            if (window == nullptr) fail("no such window");
-            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);
-        } else if (command == L"wait-foreground") {
-            const std::wstring title = next();
-            if (!waitForForeground(title)) fail("not in the foreground: " + narrow(title));
-        } else {
-            fail("unknown command " + narrow(command));
-        }
+        const auto found = kCommands.find(command);
+        if (found == kCommands.end()) fail("unknown command " + narrow(command));
+        found->second(next, optional);
         if (at < args.size() && args[at] == L"--") ++at;
     }
     return 0;
