@@ -10,8 +10,6 @@ inside the Debian 13 root under tests/support/with-gnome-shell (bench/run starts
 import json
 import os
 import sys
-import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools",
                                 "helmdesk"))
@@ -24,23 +22,16 @@ def main():
     path, results, build, sdl3 = sys.argv[1:5]
     count = 5 if "--smoke" in sys.argv else 100
     places = helmdesk.load_places(helmdesk.programs(build)["places"])
-    with tempfile.TemporaryDirectory() as folder:
-        if path == "shell":
-            game = helmdesk.NativeReceiver(sdl3, "cuo", folder)
-        else:
-            game = helmdesk.Receiver(helmdesk.programs(build)["receiver"], title=TITLE)
-        helm = helmdesk.Helmsway("/usr/games/helmsway", places)
-        delays = []
-        try:
-            for _ in range(count):
-                clicked = helm.click("cmdStop")
-                lines = game.take_lines(2)
-                if [line.text for line in lines] != ["Stop", ""]:
-                    raise RuntimeError("the game got %r" % [line.text for line in lines])
-                delays.append((lines[0].at - clicked) * 1000)
-        finally:
-            helm.close()
-            game.close()
+    game = (helmdesk.NativeReceiver(sdl3, "cuo") if path == "shell" else
+            helmdesk.Receiver(helmdesk.programs(build)["receiver"], title=TITLE))
+    delays = []
+    with game, helmdesk.Helmsway("/usr/games/helmsway", places) as helm:
+        for _ in range(count):
+            clicked = helm.click("cmdStop")
+            lines = game.take_lines(2)
+            if [line.text for line in lines] != ["Stop", ""]:
+                raise RuntimeError("the game got %r" % [line.text for line in lines])
+            delays.append((lines[0].at - clicked) * 1000)
     side = {"shell": "GNOME 48, native game, through the extension",
             "x11": "GNOME 48, X11 game, through XTest"}[path]
     with open(results, "a") as out:

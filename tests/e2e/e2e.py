@@ -11,11 +11,9 @@ window manager instead (run under tests/support/with-mutter).
 import os
 import re
 import resource
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 here = os.path.dirname(__file__)
@@ -122,13 +120,6 @@ def gnome(p):
               [line.strip() for line in log if "Buggy client" in line], [])
 
 
-def posing_as(exe, program, folder):
-    """A copy of a receiver under a client's program file name, so /proc shows that name."""
-    copy = os.path.join(folder, program)
-    shutil.copy(exe, copy)
-    return copy
-
-
 def game_clients(p):
     """The SDL2 client as players run it (ClassicUO with title-bar stats, known by its program
     file) below windows that are not it, opened after it and so above it: a chat titled
@@ -136,21 +127,15 @@ def game_clients(p):
     by its program. A ship name reaches the game as SDL2 hands text to the client, borrowed
     keys and all. The other clients' titles are the core's cases, their classes and programs
     ActivationTest's, the classic client under Wine classic-client-under-wine's."""
-    folder = tempfile.mkdtemp()
     title = "Sam - HP 85/100, MP 42/50, SP 95/100 - ClassicUO - 1.1.0.0"
-    h = helmdesk.Helmsway(p["helmsway"], p["places"])
-    game = helmdesk.Receiver(posing_as(p["sdl-receiver"], "ClassicUO.bin.x86_64", folder),
-                             title=title)
-    decoys = [helmdesk.Receiver(p["receiver"], title=title, window_class="discord"),
-              helmdesk.Receiver(posing_as(p["receiver"], "RazorEnhanced.exe", folder),
-                                title="Ultima Online - Sam (Atlantic)")]
-    relays("ClassicUO below decoys", game, h.ship_name("a+b{c} ß é"), "Set Name a+b{c} ß é")
-    for decoy in decoys:
-        check("nothing for a decoy", decoy.quiet(0.05), [])
-        decoy.close()
-    game.close()
-    h.close()
-    shutil.rmtree(folder)
+    with helmdesk.Helmsway(p["helmsway"], p["places"]) as h, \
+            helmdesk.Receiver(p["sdl-receiver"], title, program="ClassicUO.bin.x86_64") as game, \
+            helmdesk.Receiver(p["receiver"], title, window_class="discord") as chat, \
+            helmdesk.Receiver(p["receiver"], "Ultima Online - Sam (Atlantic)",
+                              program="RazorEnhanced.exe") as assistant:
+        relays("ClassicUO below decoys", game, h.ship_name("a+b{c} ß é"), "Set Name a+b{c} ß é")
+        for decoy in (chat, assistant):
+            check("nothing for a decoy", decoy.quiet(0.05), [])
 
 
 def classic_client_under_wine(p):

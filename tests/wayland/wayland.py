@@ -34,9 +34,9 @@ UNREACHABLE = {"gnome": "gnome-extensions enable helmsway@example.org",
                "kwin": "KWin does not let this Helmsway type"}
 
 
-def browser_on_top(p, folder):
+def browser_on_top(p):
     """A native browser window titled like the game, opened last, so it has the focus."""
-    browser = helmdesk.NativeReceiver(p["sdl3"], "firefox", folder)
+    browser = helmdesk.NativeReceiver(p["sdl3"], "firefox")
     check("the browser is native Wayland", browser.driver, "wayland")
     check("the browser has the focus", helmdesk.wait_for(lambda: browser.focused, 30))
     return browser
@@ -52,51 +52,45 @@ def steer_and_name(p, h, game):
         relays("ship name", game, entered, "Set Name Sea Wolf")
 
 
-def native(p, folder, phrases_only=False):
+def native(p, phrases_only=False):
     # The game opens after the helm: nothing of it is known at the helm's start.
-    h = helmdesk.Helmsway(HELMSWAY, p["places"])
-    game = helmdesk.NativeReceiver(p["sdl3"], "cuo", folder)
-    check("the game is native Wayland", game.driver, "wayland")
-    browser = browser_on_top(p, folder)
-    relays("Stop", game, h.click("cmdStop"), "Stop")
-    check("the game has the focus", helmdesk.wait_for(lambda: game.focused, 30))
-    h.click("BlueGem", 2)
-    relays("gem 2, pad 1", game, h.click("cmdDirection", 1), "Forward Left")
-    if not phrases_only:
+    with helmdesk.Helmsway(HELMSWAY, p["places"]) as h, \
+            helmdesk.NativeReceiver(p["sdl3"], "cuo") as game, browser_on_top(p) as browser:
+        check("the game is native Wayland", game.driver, "wayland")
+        relays("Stop", game, h.click("cmdStop"), "Stop")
+        check("the game has the focus", helmdesk.wait_for(lambda: game.focused, 30))
+        h.click("BlueGem", 2)
+        relays("gem 2, pad 1", game, h.click("cmdDirection", 1), "Forward Left")
+        if not phrases_only:
+            steer_and_name(p, h, game)
+        check("nothing for the browser", browser.quiet(0.1), [])
+
+
+def x11(p):
+    with helmdesk.Receiver(p["receiver"], title=TITLE) as game, \
+            helmdesk.Helmsway(HELMSWAY, p["places"]) as h, browser_on_top(p) as browser:
+        relays("Stop", game, h.click("cmdStop"), "Stop")
+        check("the game is active", helmdesk.wait_for(
+            lambda: helmdesk.active_window() == str(game.window), 30))
         steer_and_name(p, h, game)
-    check("nothing for the browser", browser.quiet(0.1), [])
-    for window in (h, browser, game):
-        window.close()
+        check("nothing for the browser", browser.quiet(0.1), [])
 
 
-def x11(p, folder):
-    game = helmdesk.Receiver(p["receiver"], title=TITLE)
-    h = helmdesk.Helmsway(HELMSWAY, p["places"])
-    browser = browser_on_top(p, folder)
-    relays("Stop", game, h.click("cmdStop"), "Stop")
-    check("the game is active", helmdesk.wait_for(
-        lambda: helmdesk.active_window() == str(game.window), 30))
-    steer_and_name(p, h, game)
-    check("nothing for the browser", browser.quiet(0.1), [])
-    for window in (h, browser, game):
-        window.close()
-
-
-def keyboard(p, folder):
+def keyboard(p):
     # Xwayland's keymap is the desktop's, its groups named by their layouts (setxkbmap -query
     # names no layout there).
     keymap = helmdesk.run("xkbcomp", "-xkb", os.environ["DISPLAY"], "-")
     groups = re.findall(r'name\[[Gg]roup(\d)\]\s*=\s*"([^"]*)"', keymap)
     check("ru,us on the keyboard %s" % groups, groups[:2],
           [("1", "Russian"), ("2", "English (US)")])
-    native(p, folder, phrases_only=True)
+    native(p, phrases_only=True)
 
 
-def unreachable(p, folder):
+def unreachable(p):
     helm = HELMSWAY
     if p["desktop"] == "kwin":
         # A copy of its own, as a build of one's own is: the package's menu entry names another.
-        copy = os.path.join(folder, "helmsway")
+        copy = os.path.join(tempfile.mkdtemp(), "helmsway")
         shutil.copytree(os.path.dirname(os.path.realpath(HELMSWAY)), copy)
         helm = os.path.join(copy, "helmsway")
     proc = subprocess.Popen([helm], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
@@ -120,6 +114,5 @@ if __name__ == "__main__":
     if not helmdesk.wait_for(lambda: "window id" in helmdesk.ask(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 60):
         raise RuntimeError("the desktop did not take over Xwayland")
-    with tempfile.TemporaryDirectory() as folder:
-        CASES[case](programs, folder)
+    CASES[case](programs)
     finish(case)

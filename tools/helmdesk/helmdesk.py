@@ -8,6 +8,7 @@ import queue
 import re
 import shutil
 import subprocess
+import tempfile
 import threading
 import time
 
@@ -105,7 +106,17 @@ def load_places(places_exe):
     return places
 
 
-class Lines:
+class Closing:
+    """Ends what it started when a `with` block ends, however it ends."""
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
+
+
+class Lines(Closing):
     """A receiver's lines as they come, each taken once, whatever reads them into `lines`."""
 
     def __init__(self):
@@ -129,67 +140,76 @@ class Lines:
         return self.take(1 << 30, timeout=seconds)
 
 
-class Receiver(Lines):
-    """helmsway-receiver (or helmsway-receiver-sdl2, which takes only a title), its lines
-    gathered by a thread. `window_class` lets it pose as another program's window."""
+class Piped(Lines):
+    """A receiver that prints its lines: `exe` run with `args`, under the file name `program`
+    where one is given (a copy in a folder of its own, so /proc and the window system see that
+    name). Its first line says it is ready and is handed to `ready`."""
 
-    def __init__(self, exe, title="Ultima Online", window_class=None):
+    def __init__(self, exe, args, program=None):
         super().__init__()
-        args = [exe, "--title", title] + (["--class", window_class] if window_class else [])
-        self.proc = subprocess.Popen(args, stdout=subprocess.PIPE, text=True, encoding="utf-8")
+        self.folder = tempfile.mkdtemp() if program else None
+        if program:
+            exe = shutil.copy(exe, os.path.join(self.folder, program))
+        self.proc = subprocess.Popen([exe] + args, stdout=subprocess.PIPE, text=True,
+                                     encoding="utf-8")
         first = self.proc.stdout.readline()
         if not first.startswith("ready\t"):
             raise RuntimeError("receiver did not start: %r" % first)
-        self.window = int(first.split("\t")[1], 16)
-        # openbox frames a new window and gives it the focus on its own time; a click on the
-        # helm's menu before that would see its menu closed by the focus moving.
-        wait_for(lambda: active_window() == str(self.window), 5)
-        threading.Thread(target=self._read, daemon=True).start()
-
-    def _read(self):
-        for line in self.proc.stdout:
-            ms, _, text = line.rstrip("\n").partition("\t")
-            self.lines.put(Line(int(ms), text, time.monotonic()))
-
-    def close(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait(5)
-
-
-class NativeReceiver(Lines):
-    """helmsway-receiver-sdl3 (built in the Debian 13 root, run there) under a program's name,
-    as the compositor sees it: its video driver, its lines, and whether its window has the
-    keyboard focus, as it reports them."""
-
-    def __init__(self, exe, program, folder, title="Sam - ClassicUO - 1.1.0.0"):
-        super().__init__()
-        copy = os.path.join(folder, program)
-        shutil.copy(exe, copy)
-        self.focused = False
-        self.proc = subprocess.Popen([copy, "--title", title], stdout=subprocess.PIPE,
-                                     text=True, encoding="utf-8")
-        first = self.proc.stdout.readline()
-        if not first.startswith("ready\t"):
-            raise RuntimeError("receiver did not start: %r" % first)
-        self.driver = first.rstrip("\n").split("\t")[1]
+        self.ready(first.rstrip("\n").split("\t")[1])
         threading.Thread(target=self._read, daemon=True).start()
 
     def _read(self):
         for line in self.proc.stdout:
             first, _, text = line.rstrip("\n").partition("\t")
-            if first == "focus":
-                self.focused = text == "1"
-            else:
+            if not self.report(first, text):
                 self.lines.put(Line(int(first), text, time.monotonic()))
+
+    def report(self, first, text):
+        """Whether a line is a report of the receiver's own rather than a line typed into it."""
+        return False
 
     def close(self):
         if self.proc.poll() is None:
             self.proc.terminate()
             self.proc.wait(5)
+        if self.folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
 
-class Helmsway:
+class Receiver(Piped):
+    """helmsway-receiver (or helmsway-receiver-sdl2, which takes only a title) on X11.
+    `window_class` and `program` let it pose as another program's window."""
+
+    def __init__(self, exe, title="Ultima Online", window_class=None, program=None):
+        super().__init__(exe, ["--title", title] +
+                         (["--class", window_class] if window_class else []), program)
+        # openbox frames a new window and gives it the focus on its own time; a click on the
+        # helm's menu before that would see its menu closed by the focus moving.
+        wait_for(lambda: active_window() == str(self.window), 5)
+
+    def ready(self, window):
+        self.window = int(window, 16)
+
+
+class NativeReceiver(Piped):
+    """helmsway-receiver-sdl3 (built in the Debian 13 root, run there) under a program's name,
+    as the compositor sees it: its video driver, its lines, and whether its window has the
+    keyboard focus, as it reports them."""
+
+    def __init__(self, exe, program, title="Sam - ClassicUO - 1.1.0.0"):
+        self.focused = False
+        super().__init__(exe, ["--title", title], program)
+
+    def ready(self, driver):
+        self.driver = driver
+
+    def report(self, first, text):
+        if first == "focus":
+            self.focused = text == "1"
+        return first == "focus"
+
+
+class Helmsway(Closing):
     """The program on the current display (in the environment `env`, if given)."""
 
     def __init__(self, exe, places, env=None):
