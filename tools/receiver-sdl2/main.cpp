@@ -6,31 +6,17 @@
 // helmsway-receiver does.
 #include <SDL.h>
 #include <SDL_syswm.h>
-#include <langinfo.h>
 
-#include <chrono>
-#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "../receiver-text/TypedText.h"
+
 namespace {
 
-void eraseLastCharacter(std::string& text) {
-    while (!text.empty()) {
-        const auto byte = static_cast<unsigned char>(text.back());
-        text.pop_back();
-        if ((byte & 0xc0) != 0x80) break;  // stop after the lead byte
-    }
-}
-
-// The input method hands text over in the locale's encoding; make that UTF-8 even when the
-// environment names no locale.
-void useUtf8Locale() {
-    if (std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
-    std::setlocale(LC_CTYPE, "C.UTF-8");
-}
+using helmsway::receiver::TypedText;
 
 // One colour per line received, so a screenshot shows that something arrived.
 void paint(SDL_Window* window, std::size_t lines) {
@@ -44,14 +30,9 @@ void paint(SDL_Window* window, std::size_t lines) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string title = "ClassicUO - 1.1.0.0";
-    if (argc == 3 && std::strcmp(argv[1], "--title") == 0) {
-        title = argv[2];
-    } else if (argc != 1) {
-        std::fprintf(stderr, "usage: helmsway-receiver-sdl2 [--title T]\n");
-        return 2;
-    }
-    useUtf8Locale();
+    std::string title;
+    if (!helmsway::receiver::readTitle(argc, argv, "helmsway-receiver-sdl2", title)) return 2;
+    helmsway::receiver::useUtf8Locale();
     // A reader that has gone (a demo left running) must not end the window.
     std::signal(SIGPIPE, SIG_IGN);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -67,15 +48,13 @@ int main(int argc, char** argv) {
     }
     SDL_StartTextInput();
 
-    const auto start = std::chrono::steady_clock::now();
-    std::string current;
-    std::size_t lines = 0;
+    TypedText typed;
     bool announced = false;
     SDL_Event event;
     // SDL turns SIGTERM and SIGINT into SDL_QUIT.
     while (SDL_WaitEvent(&event) && event.type != SDL_QUIT) {
         if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            paint(window, lines);
+            paint(window, typed.lines());
             SDL_SysWMinfo info;
             SDL_VERSION(&info.version);
             if (!announced && SDL_GetWindowWMInfo(window, &info) &&
@@ -85,19 +64,13 @@ int main(int argc, char** argv) {
                 std::fflush(stdout);
             }
         } else if (event.type == SDL_TEXTINPUT) {
-            current += event.text.text;
+            typed.add(event.text.text);
         } else if (event.type == SDL_KEYDOWN) {
             const SDL_Keycode key = event.key.keysym.sym;
             if (key == SDLK_RETURN || key == SDLK_KP_ENTER) {
-                const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                    std::chrono::steady_clock::now() - start)
-                                    .count();
-                std::printf("%lld\t%s\n", static_cast<long long>(ms), current.c_str());
-                std::fflush(stdout);
-                current.clear();
-                paint(window, ++lines);
+                paint(window, typed.enter());
             } else if (key == SDLK_BACKSPACE) {
-                eraseLastCharacter(current);
+                typed.erase();
             }
         }
     }

@@ -7,31 +7,17 @@
 // "focus\t1" and "focus\t0" as it gains and loses the keyboard focus (a focus it had before
 // that, right after "ready"), and "<ms>\t<text>" per Enter, as helmsway-receiver does.
 #include <SDL3/SDL.h>
-#include <langinfo.h>
 
-#include <chrono>
-#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "../receiver-text/TypedText.h"
+
 namespace {
 
-void eraseLastCharacter(std::string& text) {
-    while (!text.empty()) {
-        const auto byte = static_cast<unsigned char>(text.back());
-        text.pop_back();
-        if ((byte & 0xc0) != 0x80) break;  // stop after the lead byte
-    }
-}
-
-// The input method hands text over in the locale's encoding; make that UTF-8 even when the
-// environment names no locale.
-void useUtf8Locale() {
-    if (std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
-    std::setlocale(LC_CTYPE, "C.UTF-8");
-}
+using helmsway::receiver::TypedText;
 
 // One colour per line received, so a screenshot shows that something arrived.
 void paint(SDL_Window* window, std::size_t lines) {
@@ -58,14 +44,9 @@ std::string programName(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string title = "ClassicUO - 1.1.0.0";
-    if (argc == 3 && std::strcmp(argv[1], "--title") == 0) {
-        title = argv[2];
-    } else if (argc != 1) {
-        std::fprintf(stderr, "usage: helmsway-receiver-sdl3 [--title T]\n");
-        return 2;
-    }
-    useUtf8Locale();
+    std::string title;
+    if (!helmsway::receiver::readTitle(argc, argv, "helmsway-receiver-sdl3", title)) return 2;
+    helmsway::receiver::useUtf8Locale();
     // A reader that has gone (a demo left running) must not end the window.
     std::signal(SIGPIPE, SIG_IGN);
     const std::string appId = programName(argv[0]);
@@ -84,9 +65,7 @@ int main(int argc, char** argv) {
     SDL_SetWindowPosition(window, 760, 100);
     SDL_StartTextInput(window);
 
-    const auto start = std::chrono::steady_clock::now();
-    std::string current;
-    std::size_t lines = 0;
+    TypedText typed;
     bool shown = (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) == 0;
     bool exposed = false;
     bool announced = false;
@@ -101,7 +80,7 @@ int main(int argc, char** argv) {
             break;
         case SDL_EVENT_WINDOW_EXPOSED:
             exposed = true;
-            paint(window, lines);
+            paint(window, typed.lines());
             break;
         case SDL_EVENT_WINDOW_FOCUS_GAINED:
         case SDL_EVENT_WINDOW_FOCUS_LOST: {
@@ -114,19 +93,13 @@ int main(int argc, char** argv) {
             break;
         }
         case SDL_EVENT_TEXT_INPUT:
-            current += event.text.text;
+            typed.add(event.text.text);
             break;
         case SDL_EVENT_KEY_DOWN:
             if (event.key.key == SDLK_RETURN || event.key.key == SDLK_KP_ENTER) {
-                const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                    std::chrono::steady_clock::now() - start)
-                                    .count();
-                std::printf("%lld\t%s\n", static_cast<long long>(ms), current.c_str());
-                std::fflush(stdout);
-                current.clear();
-                paint(window, ++lines);
+                paint(window, typed.enter());
             } else if (event.key.key == SDLK_BACKSPACE) {
-                eraseLastCharacter(current);
+                typed.erase();
             }
             break;
         default:
