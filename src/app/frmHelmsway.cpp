@@ -5,10 +5,10 @@
 namespace helmsway {
 
 void frmHelmsway::Form_Load() {
-    intSpeed = 3;
-    intFacing = 0;
-    intAnchor = 1;
-    intPillar = 0;
+    intSpeed = Speed::Full;
+    intFacing = Facing::NotSet;
+    intAnchor = true;
+    intPillar = false;
     desktop_.setClientHeight(kSimpleClientHeightTwips);
     desktop_.setTopmost(true);
     desktop_.setChecked(Menu::mnuOnTop, true);

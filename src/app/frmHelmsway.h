@@ -1,14 +1,15 @@
 #pragma once
 // The main window's behaviour: the helm state and every handler, named as the controls they
-// serve. The handlers are defined beside the subsystem they belong to (helm/, navigation/),
-// the relay step, the tick and the menus here in app/; a shell forwards events through
-// click(), menuClick(), Timer1_Timer(), Form_Activate() and Form_Unload().
+// serve. The handlers live here in app/ and take what they compose from the subsystems' rules
+// (helm/, navigation/, relay/); a shell forwards events through click(), menuClick(),
+// Timer1_Timer(), Form_Activate() and Form_Unload().
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "layout/Controls.h"
 #include "app/Desktop.h"
+#include "helm/HelmState.h"
+#include "layout/Controls.h"
 
 namespace helmsway {
 
@@ -16,13 +17,12 @@ class frmHelmsway {
 public:
     explicit frmHelmsway(Desktop& desktop) : desktop_(desktop) {}
 
-    // Helm state. Its start values are set by Form_Load, not here, so a window that was
-    // never loaded is visibly unlike a started one in the tests.
-    std::int16_t intSpeed = 0;
-    std::int16_t intAnchor = 0;
-    std::int16_t intPillar = 0;
-    std::int16_t intFacing = 0;
-    std::string strCommand;
+    // The helm state as the handlers left it, for the shells and the tests to read.
+    Speed speed() const { return intSpeed; }
+    Facing facing() const { return intFacing; }
+    bool raisesAnchorNext() const { return intAnchor; }
+    bool saysSueacronNext() const { return intPillar; }
+    const std::string& pendingText() const { return strCommand; }
 
     void Form_Load();
 
@@ -67,12 +67,20 @@ public:
 
 private:
     void ResetDiagonals();  // the last step of its callers: a picture that fails ends it there
-    // Shows the diagonal of `facing` (1 to 4) active and the other three inactive; all four
-    // inactive for 0. Stops at the first picture that fails to load.
-    bool showFacingOnPad(std::int16_t facing);
+    // Shows the facing's diagonal active and the other three inactive; all four inactive
+    // without a facing. Stops at the first picture that fails to load.
+    bool showFacingOnPad(Facing facing);
     void turn(std::string_view phrase, int quarterTurnsClockwise);
     void navigate(std::string_view phrase);
-    void relayToggle(std::int16_t& flag, std::string_view whenSet, std::string_view whenClear);
+    void relayToggle(bool& flag, std::string_view whenSet, std::string_view whenClear);
+
+    // Helm state, changed only by the handlers. Its start values are set by Form_Load, not
+    // here, so a window that was never loaded is visibly unlike a started one.
+    Speed intSpeed = Speed{};
+    Facing intFacing = Facing::UpLeft;
+    bool intAnchor = false;  // the next anchor click raises it
+    bool intPillar = true;   // the next pillar click says "Sueacron"
+    std::string strCommand;
 
     Desktop& desktop_;
     // Timer1 runs: a command waits for its tick, and the game window for its keys.

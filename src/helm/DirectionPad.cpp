@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "app/frmHelmsway.h"
-#include "helm/PadPictures.h"
 
 namespace helmsway {
 namespace {
@@ -25,34 +23,18 @@ constexpr std::string_view kSlowForwardLeftFromBottomFacingDownLeft = "Slow Forw
 
 }  // namespace
 
-Bearing padBearing(std::int16_t element, std::int16_t facing) {
+Bearing padBearing(std::int16_t element, Facing facing) {
     // The element that means Forward: the top one without a facing, else the diagonal the
     // bow points to.
-    const int forward = facing == 0 ? 1 : 2 * (facing - 1);
+    const int forward = facing == Facing::NotSet ? 1 : 2 * (static_cast<int>(facing) - 1);
     return static_cast<Bearing>(((element - forward) % 8 + 8) % 8);
 }
 
-std::string_view padPhrase(std::int16_t element, std::int16_t facing, std::int16_t speed) {
-    if (element == 5 && facing == 4 && speed == 2) return kSlowForwardLeftFromBottomFacingDownLeft;
+std::string_view padPhrase(std::int16_t element, Facing facing, Speed speed) {
+    if (element == 5 && facing == Facing::DownLeft && speed == Speed::Slow)
+        return kSlowForwardLeftFromBottomFacingDownLeft;
     return kPhrases.at(static_cast<std::size_t>(padBearing(element, facing)))
-        .at(static_cast<std::size_t>(speed - 1));
+        .at(static_cast<std::size_t>(speed) - 1);
 }
-
-void frmHelmsway::cmdDirection_Click(std::int16_t index) {
-    RelayCommand(padPhrase(index, intFacing, intSpeed));
-}
-
-bool frmHelmsway::showFacingOnPad(std::int16_t facing) {
-    for (std::size_t diagonal = 0; diagonal < kDiagonalPictures.size(); ++diagonal) {
-        const bool active = static_cast<std::size_t>(facing) == diagonal + 1;
-        const PicturePair& files = kDiagonalPictures[diagonal];
-        if (!desktop_.showPicture({Control::cmdDirection, diagonalElement(diagonal)},
-                                  active ? files.active : files.inactive))
-            return false;
-    }
-    return true;
-}
-
-void frmHelmsway::ResetDiagonals() { showFacingOnPad(0); }
 
 }  // namespace helmsway

@@ -4,15 +4,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "helm/HelmState.h"
+
 namespace helmsway {
 
 // Clockwise from the bow.
 enum class Bearing { Forward, ForwardRight, Right, BackRight, Back, BackLeft, Left, ForwardLeft };
 
-// Pad element 0 to 7 (clockwise from the upper left) read with facing 0 to 4.
-Bearing padBearing(std::int16_t element, std::int16_t facing);
+// Pad element 0 to 7 (clockwise from the upper left) read with the facing.
+Bearing padBearing(std::int16_t element, Facing facing);
 
-// The phrase for a pad element at a facing and speed mode 1 to 3.
-std::string_view padPhrase(std::int16_t element, std::int16_t facing, std::int16_t speed);
+// The phrase for a pad element at a facing and speed mode.
+std::string_view padPhrase(std::int16_t element, Facing facing, Speed speed);
 
 }  // namespace helmsway

@@ -1,22 +1,7 @@
-// The map-course commands. A course takes the ship off any facing the player set, so each
-// clears it before relaying and clears the pad's mark once the command is on its way.
-#include <string>
-
-#include "app/frmHelmsway.h"
+#include "navigation/MapNavigation.h"
 
 namespace helmsway {
 
-void frmHelmsway::navigate(std::string_view phrase) {
-    intFacing = 0;
-    if (!RelayCommand(phrase)) return;
-    ResetDiagonals();
-}
-
-void frmHelmsway::cmdNavigate_Click(std::int16_t index) {
-    navigate("Goto " + std::to_string(index));
-}
-void frmHelmsway::cmdStart_Click() { navigate("Start"); }
-void frmHelmsway::cmdNav_Click() { navigate("Nav"); }
-void frmHelmsway::cmdContinue_Click() { navigate("Continue"); }
+std::string courseCommand(std::int16_t course) { return "Goto " + std::to_string(course); }
 
 }  // namespace helmsway

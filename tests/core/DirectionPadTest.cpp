@@ -37,8 +37,9 @@ TEST(DirectionPad, EveryElementFacingAndSpeedRelaysItsPhraseThroughTheHandler) {
         for (int speed = 1; speed <= 3; ++speed)
             for (int element = 0; element <= 7; ++element) {
                 StartedHelm s;
-                s.form.intFacing = static_cast<std::int16_t>(facing);
-                s.form.intSpeed = static_cast<std::int16_t>(speed);
+                s.form.BlueGem_Click(static_cast<std::int16_t>(facing));
+                s.form.cmdSpeed_Click(static_cast<std::int16_t>(speed));
+                s.desktop.take();
                 s.form.click({Control::cmdDirection, static_cast<std::int16_t>(element)});
                 // Relay only: no picture.
                 EXPECT_EQ(s.desktop.take(), (Calls{"timer on", "activate"}));

@@ -62,9 +62,9 @@ TEST(FacingGems, EachGemSetsTheFacingAndLoadsItsFourPicturesAndRelaysNothing) {
         s.form.BlueGem_Click(2);
         s.desktop.take();
         s.form.click({Control::BlueGem, gem});
-        EXPECT_EQ(s.form.intFacing, gem);
+        EXPECT_EQ(static_cast<int>(s.form.facing()), gem);
         EXPECT_EQ(s.desktop.take(), diagonalLoads(kDiagonalsFor[gem])) << "gem " << gem;
-        EXPECT_EQ(s.form.strCommand, "");
+        EXPECT_EQ(s.form.pendingText(), "");
     }
 }
 
@@ -80,11 +80,11 @@ TEST(SpeedSelector, EachElementSetsTheModeAndLoadsTheRowInOrder) {
     for (std::int16_t element = 1; element <= 3; ++element) {
         StartedHelm s;
         s.form.click({Control::cmdSpeed, element});
-        EXPECT_EQ(s.form.intSpeed, element);
+        EXPECT_EQ(static_cast<int>(s.form.speed()), element);
         EXPECT_EQ(s.desktop.take(), kByElement[element - 1]);
         // A failed picture leaves the new mode and stops the row there.
         expectStopsAtEachFailingPicture({Control::cmdSpeed, element}, [=](StartedHelm& f) {
-            EXPECT_EQ(f.form.intSpeed, element);
+            EXPECT_EQ(static_cast<int>(f.form.speed()), element);
         });
     }
 }
@@ -107,19 +107,16 @@ TEST(Turning, AFacingTurnsAndMovesTheMarkBeforeThePhraseIsRelayed) {
             s.desktop.take();
             s.form.click({row.button});
             const std::int16_t now = row.newFacing[old - 1];
-            EXPECT_EQ(s.form.intFacing, now) << row.phrase << " from " << old;
+            EXPECT_EQ(static_cast<int>(s.form.facing()), now) << row.phrase << " from " << old;
             EXPECT_EQ(s.desktop.take(),
                       diagonalLoads(kDiagonalsFor[now], {"timer on", "activate"}));
-            EXPECT_EQ(s.form.strCommand, row.phrase + "{ENTER}");
+            EXPECT_EQ(s.form.pendingText(), row.phrase + "{ENTER}");
         }
-        // No facing, or one no writer stores: only the phrase.
-        for (const int facing : {0, -1, 5}) {
-            StartedHelm s;
-            s.form.intFacing = static_cast<std::int16_t>(facing);
-            s.form.click({row.button});
-            EXPECT_EQ(s.form.intFacing, facing);
-            EXPECT_EQ(s.desktop.take(), (Calls{"timer on", "activate"})) << row.phrase;
-        }
+        // No facing: only the phrase.
+        StartedHelm s;
+        s.form.click({row.button});
+        EXPECT_EQ(s.form.facing(), Facing::NotSet);
+        EXPECT_EQ(s.desktop.take(), (Calls{"timer on", "activate"})) << row.phrase;
     }
 }
 
@@ -142,12 +139,12 @@ TEST(MissingPictures, EachHandlerStopsAtTheFailingElement) {
         expectStopsAtEachFailingPicture(
             c.control,
             [&](StartedHelm& s) {
-                EXPECT_EQ(s.form.intFacing, c.facing) << c.what;
-                EXPECT_EQ(s.form.strCommand, c.command) << c.what;
+                EXPECT_EQ(static_cast<int>(s.form.facing()), c.facing) << c.what;
+                EXPECT_EQ(s.form.pendingText(), c.command) << c.what;
             },
             [](StartedHelm& s) {
                 s.form.BlueGem_Click(1);
-                s.form.strCommand = "earlier{ENTER}";
+                s.form.RelayCommand("earlier");
             });
 }
 

@@ -43,11 +43,11 @@ TEST(Relay, EveryCommandStoresItsTextThenArmsTheTimerThenActivatesAndTheTickType
             ASSERT_GE(calls.size(), 2U);
             if (game) calls.resize(2);
             EXPECT_EQ(calls, (Calls{"timer on", "activate"}));
-            EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}");
+            EXPECT_EQ(s.form.pendingText(), command.phrase + "{ENTER}");
 
             s.form.Timer1_Timer();
             EXPECT_EQ(s.desktop.take(), (Calls{"keys " + command.phrase + "⏎⏎", "timer off"}));
-            EXPECT_EQ(s.form.strCommand, command.phrase + "{ENTER}");
+            EXPECT_EQ(s.form.pendingText(), command.phrase + "{ENTER}");
         }
 }
 
@@ -69,7 +69,7 @@ TEST(Relay, MapCommandsClearTheFacingBeforeTheRelayEvenWhenItFails) {
     s.desktop.gameWindowPresent = false;
     s.desktop.take();
     s.form.cmdStart_Click();
-    EXPECT_EQ(s.form.intFacing, 0);
+    EXPECT_EQ(s.form.facing(), Facing::NotSet);
     EXPECT_EQ(s.desktop.take(), (Calls{"timer on", "activate"})) << "the mark stays";
 }
 
@@ -78,7 +78,7 @@ TEST(FixedCommands, TogglesAlternateOnlyWhenTheRelaySucceeds) {
     std::string sent;
     const auto click = [&](void (frmHelmsway::*handler)()) {
         (s.form.*handler)();
-        sent += s.form.strCommand;
+        sent += s.form.pendingText();
     };
     for (int i = 0; i < 3; ++i) click(&frmHelmsway::cmdAnchor_Click);
     for (int i = 0; i < 2; ++i) click(&frmHelmsway::cmdPillar_Click);
@@ -129,8 +129,7 @@ TEST(Relay, AnActivationWhileACommandWaitsSendsTheGameForwardUnlessItWasAClick) 
 
 TEST(Relay, ARejectedTextTypesNothingButStillEndsThePendingState) {
     StartedHelm s;
-    s.form.cmdStop_Click();
-    s.form.strCommand = "a+b{ENTER}";
+    s.form.RelayCommand("a+b");
     s.desktop.take();
     s.form.Timer1_Timer();
     EXPECT_EQ(s.desktop.take(), (Calls{"timer off"}));

@@ -12,13 +12,12 @@ namespace {
 TEST(Startup, FormLoadSetsTheStartValuesThenHeightThenTopmostThenItsCheckMark) {
     RecordingDesktop desktop;
     frmHelmsway form(desktop);
-    form.intSpeed = form.intFacing = form.intAnchor = form.intPillar = 7;
     form.Form_Load();
-    EXPECT_EQ(form.intSpeed, 3);
-    EXPECT_EQ(form.intFacing, 0);
-    EXPECT_EQ(form.intAnchor, 1);
-    EXPECT_EQ(form.intPillar, 0);
-    EXPECT_EQ(form.strCommand, "");
+    EXPECT_EQ(form.speed(), Speed::Full);
+    EXPECT_EQ(form.facing(), Facing::NotSet);
+    EXPECT_TRUE(form.raisesAnchorNext());
+    EXPECT_FALSE(form.saysSueacronNext());
+    EXPECT_EQ(form.pendingText(), "");
     EXPECT_EQ(desktop.take(), (Calls{kSimpleHeight, "topmost on", "check mnuOnTop on"}));
 }
 

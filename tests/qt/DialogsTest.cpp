@@ -26,7 +26,7 @@ TEST_F(Shell, TheShipNamePromptRelaysOnlyAnAcceptedNonEmptyNameAndKeepsItsBlanks
     };
     for (const auto& [answer, typed, command] : cases) {
         SCOPED_TRACE(typed.toStdString());
-        desktop.form().strCommand = "Stop{ENTER}";
+        desktop.form().RelayCommand("Stop");
         desktop.setTimerEnabled(false);
         whenModal([&](QWidget& modal) {
             auto* dialog = qobject_cast<QInputDialog*>(&modal);
@@ -45,7 +45,7 @@ TEST_F(Shell, TheShipNamePromptRelaysOnlyAnAcceptedNonEmptyNameAndKeepsItsBlanks
             }
         });
         desktop.window().action(Menu::mnuName)->trigger();
-        EXPECT_EQ(desktop.form().strCommand, command.empty() ? "Stop{ENTER}" : command);
+        EXPECT_EQ(desktop.form().pendingText(), command.empty() ? "Stop{ENTER}" : command);
         EXPECT_EQ(desktop.timer1().isActive(), !command.empty());
     }
 }

@@ -88,12 +88,12 @@ TEST_F(Shell, SimpleShowsTheHelmOnlyAndAdvancedTheFrameBelowIt) {
 
 TEST_F(Shell, APictureClickIsAPressAndAReleaseInsideTheElement) {
     QTest::mouseClick(widget("BlueGem2"), Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(desktop.form().intFacing, 2);
+    EXPECT_EQ(desktop.form().facing(), Facing::UpRight);
     QWidget* gem4 = widget("BlueGem4");
     QTest::mousePress(gem4, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseRelease(gem4, Qt::LeftButton, {}, QPoint(40, 3));
     QTest::mouseClick(gem4, Qt::RightButton, {}, QPoint(3, 3));
-    EXPECT_EQ(desktop.form().intFacing, 2);
+    EXPECT_EQ(desktop.form().facing(), Facing::UpRight);
 }
 
 // With no game window the tick types the phrase into the helm itself: a control holding the
@@ -101,11 +101,11 @@ TEST_F(Shell, APictureClickIsAPressAndAReleaseInsideTheElement) {
 TEST_F(Shell, NoControlKeepsTheFocusSoKeysTypedIntoTheHelmPressNothing) {
     desktop.window().action(Menu::mnuAdvanced)->trigger();
     QTest::mouseClick(widget("cmdNavigate3"), Qt::LeftButton);
-    desktop.form().strCommand.clear();
+    desktop.setTimerEnabled(false);
     QWidget* focus = desktop.window().focusWidget();
     for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space})
         QTest::keyClick(focus != nullptr ? focus : &desktop.window(), key);
-    EXPECT_EQ(desktop.form().strCommand, "");
+    EXPECT_FALSE(desktop.timer1().isActive()) << "a control relayed again";
 }
 
 // Timer1 only ticks from the event loop, which nothing here runs: the first count can run
@@ -118,7 +118,7 @@ TEST_F(Shell, ASecondCommandStartsThe300MsAfresh) {
     ASSERT_EQ(desktop.timer1().remainingTime(), 0);
     desktop.form().click({Control::cmdDirection, 1});
     EXPECT_GT(desktop.timer1().remainingTime(), 0);
-    EXPECT_EQ(desktop.form().strCommand, "Forward{ENTER}");
+    EXPECT_EQ(desktop.form().pendingText(), "Forward{ENTER}");
 }
 
 TEST_F(Shell, ClosingTheWindowEitherWayLeavesNoCommandPending) {
