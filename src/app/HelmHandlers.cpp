@@ -42,6 +42,7 @@ void frmHelmsway::BlueGem_Click(std::int16_t index) {
 }
 
 void frmHelmsway::turn(std::string_view phrase, int quarterTurnsClockwise) {
+    // Without a facing there is none to turn, and no mark to move.
     if (intFacing != Facing::NotSet) {
         intFacing = turned(intFacing, quarterTurnsClockwise);
         if (!showFacingOnPad(intFacing)) return;

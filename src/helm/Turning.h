@@ -5,8 +5,7 @@
 
 namespace helmsway {
 
-// The facing after the ship turns by quarter turns clockwise; without a facing there is none to
-// turn.
+// The facing, one the player has set, after the ship turns by quarter turns clockwise.
 Facing turned(Facing facing, int quarterTurnsClockwise);
 
 }  // namespace helmsway
