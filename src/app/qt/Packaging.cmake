@@ -73,7 +73,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "and a keypad for map courses. Each click brings the game client's window to the"
   "front and types the boat command into it, as the player would. Works with the"
   "classic client under Wine and with ClassicUO, on X11 desktops, and on GNOME's"
-  "Wayland sessions through a GNOME Shell extension of its own.")
+  "and Plasma's Wayland sessions, where the game may be a native Wayland window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
