@@ -7,7 +7,6 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,11 +17,10 @@ namespace {
 
 using helmsway::receiver::TypedText;
 
-// One colour per line received, so a screenshot shows that something arrived.
 void paint(SDL_Window* window, std::size_t lines) {
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     if (!surface) return;
-    const Uint8 shade = static_cast<Uint8>(160 + (lines * 24) % 96);
+    const Uint8 shade = helmsway::receiver::lineShade(lines);
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 40, shade, 90));
     SDL_UpdateWindowSurface(window);
 }
@@ -31,10 +29,7 @@ void paint(SDL_Window* window, std::size_t lines) {
 
 int main(int argc, char** argv) {
     std::string title;
-    if (!helmsway::receiver::readTitle(argc, argv, "helmsway-receiver-sdl2", title)) return 2;
-    helmsway::receiver::useUtf8Locale();
-    // A reader that has gone (a demo left running) must not end the window.
-    std::signal(SIGPIPE, SIG_IGN);
+    if (!helmsway::receiver::startReceiver(argc, argv, "helmsway-receiver-sdl2", title)) return 2;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "helmsway-receiver-sdl2: %s\n", SDL_GetError());
         return 1;

@@ -8,7 +8,6 @@
 // that, right after "ready"), and "<ms>\t<text>" per Enter, as helmsway-receiver does.
 #include <SDL3/SDL.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -19,11 +18,10 @@ namespace {
 
 using helmsway::receiver::TypedText;
 
-// One colour per line received, so a screenshot shows that something arrived.
 void paint(SDL_Window* window, std::size_t lines) {
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     if (!surface) return;
-    const Uint8 shade = static_cast<Uint8>(160 + (lines * 24) % 96);
+    const Uint8 shade = helmsway::receiver::lineShade(lines);
     SDL_FillSurfaceRect(surface, nullptr, SDL_MapSurfaceRGB(surface, 40, shade, 90));
     SDL_UpdateWindowSurface(window);
 }
@@ -45,10 +43,7 @@ std::string programName(const char* argv0) {
 
 int main(int argc, char** argv) {
     std::string title;
-    if (!helmsway::receiver::readTitle(argc, argv, "helmsway-receiver-sdl3", title)) return 2;
-    helmsway::receiver::useUtf8Locale();
-    // A reader that has gone (a demo left running) must not end the window.
-    std::signal(SIGPIPE, SIG_IGN);
+    if (!helmsway::receiver::startReceiver(argc, argv, "helmsway-receiver-sdl3", title)) return 2;
     const std::string appId = programName(argv[0]);
     SDL_SetHint(SDL_HINT_APP_ID, appId.c_str());
     if (!SDL_Init(SDL_INIT_VIDEO)) {

@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <clocale>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -26,17 +28,26 @@ inline void useUtf8Locale() {
     std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
-// The title the receiver is asked for ("--title T"), else the client's before login; false when
-// the arguments are anything else, after saying so.
-inline bool readTitle(int argc, char** argv, const char* program, std::string& title) {
+// What a receiver does first: takes the title it is asked for ("--title T", else the client's
+// before login), reads text in UTF-8, and stays when its reader goes (a demo left running).
+// False, after saying so, when the arguments are anything else.
+inline bool startReceiver(int argc, char** argv, const char* program, std::string& title) {
     title = "ClassicUO - 1.1.0.0";
     if (argc == 3 && std::strcmp(argv[1], "--title") == 0) {
         title = argv[2];
-        return true;
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: %s [--title T]\n", program);
+        return false;
     }
-    if (argc == 1) return true;
-    std::fprintf(stderr, "usage: %s [--title T]\n", program);
-    return false;
+    useUtf8Locale();
+    std::signal(SIGPIPE, SIG_IGN);
+    return true;
+}
+
+// The green of a receiver's window after `lines` lines: one shade per line received, so a
+// screenshot shows that something arrived.
+inline std::uint8_t lineShade(std::size_t lines) {
+    return static_cast<std::uint8_t>(160 + (lines * 24) % 96);
 }
 
 // The line being typed, printed as "<ms>\t<text>" when Enter ends it, ms counted from the
