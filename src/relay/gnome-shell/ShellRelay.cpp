@@ -10,13 +10,10 @@
 #include <optional>
 #include <vector>
 
-// Xlib last: its macros (None, Bool, Status...) would otherwise clash with Qt and the core.
-#include <X11/XKBlib.h>
-#include <unistd.h>
-
 #include "relay/GameWindow.h"
 #include "relay/linux/Process.h"
-#include "relay/x11/KeyRecord.h"
+// Xlib, through the X11 relay, last: its macros (None, Bool, Status...) would otherwise clash
+// with Qt.
 #include "relay/x11/X11Relay.h"
 
 namespace {
@@ -55,8 +52,6 @@ const QString kInterface = QStringLiteral("org.example.helmsway.Shell");
 const QString kGnomeShell = QStringLiteral("org.gnome.Shell");
 // A shell that takes longer than this is hung; the command is then lost, as with no game.
 constexpr int kCallTimeoutMs = 2000;
-// X11 key codes are evdev's shifted by 8, on Xwayland as on any X server over evdev.
-constexpr unsigned kEvdevOffset = 8;
 
 bool hasOwner(const QString& name) {
     const QDBusConnection bus = QDBusConnection::sessionBus();
@@ -94,10 +89,8 @@ std::optional<std::vector<ShellWindow>> listWindows() {
         list.beginStructure();
         list >> window.id >> title >> windowClass >> pid >> window.focused;
         list.endStructure();
-        // The shell lists the windows it manages: each is shown or minimized.
-        window.facts = {title.toStdString(), windowClass.toStdString(),
-                        pid ? linux_process::programOfProcess(pid) : std::string(), true,
-                        pid != 0 && pid == static_cast<uint>(getpid()), false};
+        window.facts =
+            linux_process::managedWindow(title.toStdString(), windowClass.toStdString(), pid);
         windows.push_back(std::move(window));
     }
     list.endArray();
@@ -127,10 +120,8 @@ bool activateGameWindow(unsigned long userInput) {
 
 void sendKeys(Display* display, const KeySequence& keys) {
     if (keys.empty()) return;
-    // Keys another helm bound on Xwayland alone are not in the shell's map.
-    const auto map = x11::KeyboardMap::read(display, LockMask, x11::keysOfOthers(display, None));
-    const auto events = x11::keyEventsOnMap(map, keys);
-    if (!events) return;
+    const auto planned = x11::keysForCompositor(display, keys);
+    if (!planned) return;
     const auto windows = listWindows();
     if (!windows) return;
     const auto focused = std::find_if(windows->begin(), windows->end(),
@@ -140,11 +131,11 @@ void sendKeys(Display* display, const KeySequence& keys) {
     qDBusRegisterMetaType<ShellKey>();
     qDBusRegisterMetaType<QList<ShellKey>>();
     QList<ShellKey> shellKeys;
-    for (const auto& event : x11::withCapsLockSetAside(display, map, *events))
+    for (const auto& event : planned->events)
         shellKeys.push_back({static_cast<uint>(event.group),
-                             static_cast<uint>(event.keycode) - kEvdevOffset, event.pressed});
+                             static_cast<uint>(event.keycode) - x11::kEvdevOffset, event.pressed});
     call(QStringLiteral("Type"), {QVariant::fromValue(focused->id), QVariant::fromValue(shellKeys),
-                                  QVariant::fromValue(static_cast<uint>(map.userGroup()))});
+                                  QVariant::fromValue(static_cast<uint>(planned->userGroup))});
 }
 
 }  // namespace helmsway::gnome_shell

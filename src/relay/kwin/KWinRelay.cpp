@@ -27,7 +27,6 @@
 #include "fake-input-client.h"
 #include "relay/GameWindow.h"
 #include "relay/linux/Process.h"
-#include "relay/x11/KeyRecord.h"
 #include "relay/x11/X11Relay.h"
 #include "support/Uncopyable.h"
 
@@ -43,8 +42,6 @@ const QString kAnswerInterface = QStringLiteral("org.example.helmsway.KWin");
 // lost, as with no game.
 constexpr auto kAnswerTimeout = 2000ms;
 constexpr int kCallTimeoutMs = 2000;
-// X11 key codes are evdev's shifted by 8, on Xwayland as on any X server over evdev.
-constexpr unsigned kEvdevOffset = 8;
 // keyboard_key came with the protocol's version 4.
 constexpr uint32_t kFakeInputVersion = 4;
 
@@ -248,11 +245,8 @@ std::optional<std::vector<KWinWindow>> listWindows() {
         KWinWindow window;
         window.id = fields.at(0).toString();
         window.active = fields.at(4).toBool();
-        // KWin lists the windows it manages: each is shown or minimized.
-        window.facts = {fields.at(1).toString().toStdString(),
-                        fields.at(2).toString().toStdString(),
-                        pid ? linux_process::programOfProcess(pid) : std::string(), true,
-                        pid != 0 && pid == static_cast<unsigned long>(getpid()), false};
+        window.facts = linux_process::managedWindow(fields.at(1).toString().toStdString(),
+                                                    fields.at(2).toString().toStdString(), pid);
         windows.push_back(std::move(window));
     }
     return windows;
@@ -303,18 +297,16 @@ bool activateGameWindow() {
 
 void sendKeys(Display* display, const KeySequence& keys) {
     if (keys.empty() || !reachable()) return;
-    // Keys another helm bound on Xwayland alone are not in KWin's map.
-    const auto map = x11::KeyboardMap::read(display, LockMask, x11::keysOfOthers(display, None));
-    const auto events = x11::keyEventsOnMap(map, keys);
-    if (!events) return;
+    const auto planned = x11::keysForCompositor(display, keys);
+    if (!planned) return;
     const auto key = [](unsigned keycode, bool pressed) {
-        org_kde_kwin_fake_input_keyboard_key(compositor.fakeInput, keycode - kEvdevOffset,
+        org_kde_kwin_fake_input_keyboard_key(compositor.fakeInput, keycode - x11::kEvdevOffset,
                                              pressed ? WL_KEYBOARD_KEY_STATE_PRESSED
                                                      : WL_KEYBOARD_KEY_STATE_RELEASED);
     };
-    int group = map.userGroup();
+    int group = planned->userGroup;
     std::set<unsigned> down;
-    for (const auto& event : x11::withCapsLockSetAside(display, map, *events)) {
+    for (const auto& event : planned->events) {
         // A group KWin would not select: the rest is not typed, and no key is left down.
         if (event.group != group && !selectGroup(event.group)) break;
         group = event.group;
@@ -323,7 +315,7 @@ void sendKeys(Display* display, const KeySequence& keys) {
         else down.erase(event.keycode);
     }
     for (const unsigned keycode : down) key(keycode, false);
-    if (group != map.userGroup()) selectGroup(map.userGroup());
+    if (group != planned->userGroup) selectGroup(planned->userGroup);
     wl_display_flush(compositor.display);
 }
 

@@ -20,4 +20,9 @@ std::string programOfProcess(unsigned long pid) {
     return slash == std::string::npos ? first : first.substr(slash + 1);
 }
 
+WindowFacts managedWindow(std::string title, std::string windowClass, unsigned long pid) {
+    return {std::move(title), std::move(windowClass), pid ? programOfProcess(pid) : std::string(),
+            true, pid != 0 && pid == static_cast<unsigned long>(getpid()), false};
+}
+
 }  // namespace helmsway::linux_process

@@ -91,8 +91,7 @@ std::vector<KeySym> borrowedKeysyms(const KeySequence& keys, const KeyboardMap& 
     return needed;
 }
 
-}  // namespace
-
+// When Caps Lock is on, a tap of its key before the events and one after.
 std::vector<KeyEvent> withCapsLockSetAside(Display* display, const KeyboardMap& map,
                                            std::vector<KeyEvent> events) {
     XkbStateRec state{};
@@ -108,6 +107,8 @@ std::vector<KeyEvent> withCapsLockSetAside(Display* display, const KeyboardMap& 
     return events;
 }
 
+}  // namespace
+
 std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
                                                     const KeySequence& keys) {
     Typist typist(map);
@@ -119,6 +120,14 @@ std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
         typist.type(*stroke);
     }
     return typist.finish();
+}
+
+std::optional<CompositorKeys> keysForCompositor(Display* display, const KeySequence& keys) {
+    const auto map = KeyboardMap::read(display, LockMask, keysOfOthers(display, None));
+    auto events = keyEventsOnMap(map, keys);
+    if (!events) return std::nullopt;
+    return CompositorKeys{withCapsLockSetAside(display, map, std::move(*events)),
+                          map.userGroup()};
 }
 
 void sendKeys(Display* display, SpareKeys& spare, const KeySequence& keys) {

@@ -41,10 +41,19 @@ struct KeyEvent {
 std::optional<std::vector<KeyEvent>> keyEventsOnMap(const KeyboardMap& map,
                                                     const KeySequence& keys);
 
-// Where the compositor presses the keys on its own keyboard, whose locks no program can
-// release, Caps Lock would turn the letters' case around: when it is on, the events begin and
-// end with a tap of its key, the one way that keyboard's state changes.
-std::vector<KeyEvent> withCapsLockSetAside(Display* display, const KeyboardMap& map,
-                                           std::vector<KeyEvent> events);
+// X11 key codes are evdev's shifted by 8, on Xwayland as on any X server over evdev.
+constexpr unsigned kEvdevOffset = 8;
+
+// The keys as a Wayland compositor presses them on its own keyboard, planned from the keyboard
+// map it shares with Xwayland (`display`), and the group the player has selected, to select
+// again after. Keys another helm bound on Xwayland alone are not in the compositor's map, so
+// none is used. Caps Lock would turn the letters' case around, and no program can release that
+// keyboard's locks: when it is on, the events begin and end with a tap of its key. None when a
+// character is on no key or is no character to type.
+struct CompositorKeys {
+    std::vector<KeyEvent> events;
+    int userGroup = 0;
+};
+std::optional<CompositorKeys> keysForCompositor(Display* display, const KeySequence& keys);
 
 }  // namespace helmsway::x11
